@@ -1,0 +1,2 @@
+# Unit tests of the matrix helpers, the context report and the scene.
+jaggo_unit_test(matrix_test unit/matrix_test.cpp LIBS jaggo::matrix)
