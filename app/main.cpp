@@ -1,0 +1,86 @@
+// jaggo app: the program entry.
+// Reads the options, opens the window, reports on its context, runs the frame loop.
+#include <GLFW/glfw3.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/callbacks.h"
+#include "app/command_line.h"
+#include "app/pixel_format.h"
+#include "app/report.h"
+#include "app/required_gl.h"
+#include "app/scene.h"
+#include "app/usage.h"
+#include "gl_loader/gl.h"
+#include "options/getopt.h"
+
+int main(int argc, char** argv) {
+    using namespace jaggo;
+
+    samples = 4;
+    for (std::int32_t c; (c = opt::getopt(argc, argv, "xhs:")) != -1;) {
+        switch (c) {
+        case 'h':
+            print_usage();
+            std::exit(0);
+        case 's':
+            samples = parse_samples(opt::optarg);
+            break;
+        case 'x':
+            list_extensions = 1;
+            break;
+        default:
+            print_usage();
+            std::exit(1);
+        }
+    }
+
+    glfwSetErrorCallback(error_callback);
+    if (!glfwInit()) std::exit(1);
+
+    if (samples != 0) {
+        std::printf("Requesting MSAA with %i samples\n", samples);
+    } else {
+        std::printf("Requesting that MSAA not be available\n");
+    }
+    std::fflush(stdout);
+
+    glfwWindowHint(GLFW_SAMPLES, samples);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 2);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 0);
+    GLFWwindow* window = glfwCreateWindow(800, 400, "Jaggoscope", nullptr, nullptr);
+    if (window == nullptr) {
+        glfwTerminate();
+        std::exit(1);
+    }
+
+    glfwSetKeyCallback(window, key_callback);
+    glfwMakeContextCurrent(window);
+    read_chosen_pixel_format(window);
+    gl::load_gl(glfwGetProcAddress);
+    glfwSwapInterval(1);
+
+    // A context below 2.0 or a broken driver can leave an entry point we call
+    // unresolved: say which, rather than calling through a null pointer.
+    if (const char* missing = first_missing_entry_point()) {
+        std::fprintf(stderr, "Error: OpenGL entry point %s is missing\n", missing);
+        glfwDestroyWindow(window);
+        glfwTerminate();
+        std::exit(1);
+    }
+
+    print_context_report();
+    std::fflush(stdout);
+    build_scene();
+
+    while (!glfwWindowShouldClose(window)) {
+        draw_frame(window);
+        glfwSwapBuffers(window);
+        glfwPollEvents();
+    }
+
+    glfwDestroyWindow(window);
+    glfwTerminate();
+    std::exit(0);
+}

@@ -1,0 +1,47 @@
+// jaggo gl_loader: the process-wide OpenGL entry-point table and its loader.
+// Every OpenGL call of the program goes through the pointers declared here.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// The calling convention OpenGL entry points use on this platform.
+#if defined(_WIN32) && !defined(_WIN64) && !defined(__MINGW64__)
+#define JAGGO_APIENTRY __stdcall
+#else
+#define JAGGO_APIENTRY
+#endif
+
+// Everything lives in a namespace, so the pointers carry OpenGL's own names
+// without clashing with the platform's GL headers or with libGL's exported
+// symbols (which share the process with us).
+namespace jaggo::gl {
+
+// Registry types (GLenum, GLuint, GLsizei, ...), enum constants used by the
+// program, one function-pointer type per command, and the resolution lists.
+#include "gl_loader/gl_table.gen.h"
+
+// One pointer per entry point, named after it; null until resolved.
+#define JAGGO_GL_DECLARE(ret, name, params) extern ret(JAGGO_APIENTRY* name) params;
+JAGGO_GL_COMMANDS(JAGGO_GL_DECLARE)
+#undef JAGGO_GL_DECLARE
+
+// 1 when the current context provides that version or extension.
+extern std::int32_t gl_version_1_0, gl_version_1_1, gl_version_1_2, gl_version_1_3,
+    gl_version_1_4, gl_version_1_5, gl_version_2_0, gl_version_2_1, gl_version_3_0,
+    gl_version_3_1, gl_version_3_2, gl_version_3_3;
+extern std::int32_t gl_arb_multisample, gl_arb_robustness, gl_khr_debug;
+
+// major * 10000 + minor of the current context; 0 when loading failed.
+using GLVersionCode = std::int32_t;
+using GLProc = void (*)();
+using GLQueryFn = GLProc (*)(const char* name);
+using GLResolveFn = GLProc (*)(void* user, const char* name);
+
+GLVersionCode load_gl(GLQueryFn query);
+GLVersionCode load_gl_with(GLResolveFn resolve, void* user);
+GLProc query_resolver(void* user, const char* name);
+GLVersionCode detect_gl_version();
+int detect_gl_extensions(GLVersionCode code);
+
+}  // namespace jaggo::gl
