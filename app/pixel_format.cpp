@@ -1,0 +1,145 @@
+// jaggo app: reads the chosen pixel format's number back from GLX, EGL or WGL.
+// All platform context code lives here; no GL, GLX or EGL library is linked.
+#include "app/pixel_format.h"
+
+#include <GLFW/glfw3.h>
+
+#if defined(_WIN32)
+#define GLFW_EXPOSE_NATIVE_WIN32
+#include <GLFW/glfw3native.h>
+#else
+#include <dlfcn.h>
+#endif
+
+namespace jaggo {
+
+std::int32_t chosen_pixel_format = 0;
+
+#if defined(_WIN32)
+
+void read_chosen_pixel_format(GLFWwindow* window) {
+    if (glfwGetWindowAttrib(window, GLFW_CLIENT_API) == GLFW_NO_API ||
+        glfwGetWindowAttrib(window, GLFW_CONTEXT_CREATION_API) != GLFW_NATIVE_CONTEXT_API) {
+        return;
+    }
+    HWND hwnd = glfwGetWin32Window(window);
+    HDC dc = hwnd != nullptr ? GetDC(hwnd) : nullptr;
+    if (dc == nullptr) return;
+    chosen_pixel_format = GetPixelFormat(dc);
+    ReleaseDC(hwnd, dc);
+}
+
+#else
+
+namespace {
+
+// The little of GLX and EGL needed here, declared without their headers.
+using Display = void;
+using GLXContext = void*;
+using EGLDisplay = void*;
+using EGLContext = void*;
+constexpr int glx_fbconfig_id = 0x8013;  // GLX_FBCONFIG_ID
+constexpr int glx_success = 0;           // Success
+constexpr int egl_config_id = 0x3028;    // EGL_CONFIG_ID
+constexpr unsigned egl_true = 1;         // EGL_TRUE
+
+using GlfwGetX11DisplayFn = Display* (*)();
+using GlfwGetGLXContextFn = GLXContext (*)(GLFWwindow*);
+using GlfwGetEGLDisplayFn = EGLDisplay (*)();
+using GlfwGetEGLContextFn = EGLContext (*)(GLFWwindow*);
+using GlfwGetPlatformFn = int (*)();
+using GlXQueryContextFn = int (*)(Display*, GLXContext, int, int*);
+using EglQueryContextFn = unsigned (*)(EGLDisplay, EGLContext, std::int32_t, std::int32_t*);
+
+// glfwGetPlatform's answer for X11 (GLFW 3.4 and later; 3.3 has no such call).
+constexpr int glfw_platform_x11 = 0x00060004;
+
+template <typename Fn>
+Fn symbol(void* handle, const char* name) {
+    return reinterpret_cast<Fn>(dlsym(handle, name));
+}
+
+// Finds a GLX or EGL function without loading any library: first among the
+// process's global symbols, then in a library GLFW has already opened, and
+// last through GLFW's address query when the window's context is current.
+template <typename Fn>
+Fn context_api_function(GLFWwindow* window, const char* name, const char* const* sonames) {
+    if (Fn fn = symbol<Fn>(RTLD_DEFAULT, name)) return fn;
+    for (const char* const* so = sonames; *so != nullptr; ++so) {
+        void* handle = dlopen(*so, RTLD_LAZY | RTLD_NOLOAD);
+        if (handle == nullptr) continue;
+        Fn fn = symbol<Fn>(handle, name);
+        dlclose(handle);  // GLFW keeps its own reference, so fn stays valid
+        if (fn != nullptr) return fn;
+    }
+    if (glfwGetCurrentContext() == window) {
+        return reinterpret_cast<Fn>(glfwGetProcAddress(name));
+    }
+    return nullptr;
+}
+
+// True when this GLFW made the window's native context with GLX: the library
+// has the GLX access functions (its X11 build) and, where it can run on more
+// than one platform, runs on X11.
+bool native_api_is_glx() {
+    if (symbol<GlfwGetGLXContextFn>(RTLD_DEFAULT, "glfwGetGLXContext") == nullptr ||
+        symbol<GlfwGetX11DisplayFn>(RTLD_DEFAULT, "glfwGetX11Display") == nullptr) {
+        return false;
+    }
+    const auto get_platform = symbol<GlfwGetPlatformFn>(RTLD_DEFAULT, "glfwGetPlatform");
+    return get_platform == nullptr || get_platform() == glfw_platform_x11;
+}
+
+void read_glx(GLFWwindow* window) {
+    const auto get_display = symbol<GlfwGetX11DisplayFn>(RTLD_DEFAULT, "glfwGetX11Display");
+    const auto get_context = symbol<GlfwGetGLXContextFn>(RTLD_DEFAULT, "glfwGetGLXContext");
+    const char* const sonames[] = {"libGLX.so.0", "libGL.so.1", "libGL.so", nullptr};
+    const auto query = context_api_function<GlXQueryContextFn>(window, "glXQueryContext", sonames);
+    if (get_display == nullptr || get_context == nullptr || query == nullptr) return;
+    Display* display = get_display();
+    GLXContext context = get_context(window);
+    if (display == nullptr || context == nullptr) return;
+    int id = 0;
+    if (query(display, context, glx_fbconfig_id, &id) == glx_success) chosen_pixel_format = id;
+}
+
+void read_egl(GLFWwindow* window) {
+    const auto get_display = symbol<GlfwGetEGLDisplayFn>(RTLD_DEFAULT, "glfwGetEGLDisplay");
+    const auto get_context = symbol<GlfwGetEGLContextFn>(RTLD_DEFAULT, "glfwGetEGLContext");
+    const char* const sonames[] = {"libEGL.so.1", "libEGL.so", nullptr};
+    const auto query = context_api_function<EglQueryContextFn>(window, "eglQueryContext", sonames);
+    if (get_display == nullptr || get_context == nullptr || query == nullptr) return;
+    EGLDisplay display = get_display();
+    EGLContext context = get_context(window);
+    if (display == nullptr || context == nullptr) return;
+    std::int32_t id = 0;
+    if (query(display, context, egl_config_id, &id) == egl_true) chosen_pixel_format = id;
+}
+
+}  // namespace
+
+void read_chosen_pixel_format(GLFWwindow* window) {
+    if (window == nullptr || glfwGetWindowAttrib(window, GLFW_CLIENT_API) == GLFW_NO_API) return;
+    switch (glfwGetWindowAttrib(window, GLFW_CONTEXT_CREATION_API)) {
+    case GLFW_NATIVE_CONTEXT_API:
+#if defined(__APPLE__)
+        break;  // NSGL numbers no pixel formats
+#else
+        if (native_api_is_glx()) {
+            read_glx(window);
+        } else {
+            read_egl(window);
+        }
+        break;
+#endif
+    case GLFW_EGL_CONTEXT_API:
+        read_egl(window);
+        break;
+    default:  // OSMesa has no pixel-format numbering
+        break;
+    }
+}
+
+#endif
+
+}  // namespace jaggo
