@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# jaggo: builds everything and runs the whole test suite.
+# Unit, process and real-window tests, then the same under ASan+UBSan, then the fuzzer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+jobs=$(nproc)
+failed=0
+
+run_suite() {  # build dir, extra cmake arguments...
+    local dir=$1
+    shift
+    echo "== building $dir"
+    cmake -S . -B "$dir" -DJAGGO_TESTS=ON "$@" >/dev/null
+    cmake --build "$dir" -j"$jobs" >/dev/null
+    echo "== testing $dir"
+    ctest --test-dir "$dir" --output-on-failure -j"$jobs" || failed=1
+}
+
+run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DJAGGO_SANITIZE=ON
+
+if [ -x scripts/fuzz.sh ]; then
+    echo "== fuzzing"
+    scripts/fuzz.sh 30 || failed=1
+fi
+
+if [ "$failed" -ne 0 ]; then
+    echo "jaggo: some tests FAILED"
+    exit 1
+fi
+echo "jaggo: all tests passed"

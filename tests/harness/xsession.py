@@ -1,0 +1,158 @@
+# jaggo tests: a private X server and the tools to drive and look at jaggo.
+# Each test module starts its own Xvfb on a free display number.
+import ctypes
+import ctypes.util
+import os
+import re
+import shutil
+import subprocess
+import time
+
+SKIP = 77  # CTest's skip code when a needed tool is missing
+
+
+def jaggo_bin():
+    return os.environ["JAGGO_BIN"]
+
+
+def have_tools(*names):
+    return all(shutil.which(n) for n in names)
+
+
+def start_xvfb(size="1024x768x24"):
+    """Starts Xvfb on a free display; returns (process, ':N')."""
+    read_fd, write_fd = os.pipe()
+    proc = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", size, "-nolisten", "tcp", "+extension", "GLX"],
+        pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_fd)
+    number = b""
+    with os.fdopen(read_fd, "rb") as r:
+        while not number.endswith(b"\n"):
+            chunk = r.read(1)
+            if not chunk:
+                break
+            number += chunk
+    if not number.strip():
+        proc.kill()
+        raise RuntimeError("Xvfb did not start")
+    return proc, ":" + number.decode().strip()
+
+
+def stop(proc):
+    if proc.poll() is None:
+        proc.terminate()
+        try:
+            proc.wait(5)
+        except subprocess.TimeoutExpired:
+            proc.kill()
+            proc.wait()
+
+
+def env_for(display, **extra):
+    env = dict(os.environ)
+    env.pop("WAYLAND_DISPLAY", None)
+    env["DISPLAY"] = display
+    env.update(extra)
+    return env
+
+
+def xdotool(display, *args, timeout=10):
+    out = subprocess.run(["xdotool", *args], env=env_for(display), capture_output=True,
+                         text=True, timeout=timeout)
+    return out.stdout.strip()
+
+
+def start_jaggo(display, *args, **env):
+    return subprocess.Popen([jaggo_bin(), *args], env=env_for(display, **env), stdin=subprocess.DEVNULL,
+                            stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+
+
+def find_window(display, proc, timeout=20.0):
+    """The id of jaggo's mapped "Jaggoscope" window, or None."""
+    end = time.monotonic() + timeout
+    while time.monotonic() < end and proc.poll() is None:
+        ids = xdotool(display, "search", "--onlyvisible", "--name", "^Jaggoscope$").split()
+        if ids:
+            return ids[0]
+        time.sleep(0.1)
+    return None
+
+
+def read_lines(proc, count, timeout=20.0):
+    """Reads count lines of jaggo's standard output as they come."""
+    import selectors
+    lines = []
+    sel = selectors.DefaultSelector()
+    sel.register(proc.stdout, selectors.EVENT_READ)
+    end = time.monotonic() + timeout
+    while len(lines) < count and time.monotonic() < end:
+        if sel.select(max(0.0, end - time.monotonic())):
+            line = proc.stdout.readline()
+            if not line:
+                break
+            lines.append(line)
+    sel.close()
+    return lines
+
+
+def geometry(display, window):
+    """(x, y, width, height) of a window."""
+    out = subprocess.run(["xwininfo", "-id", window], env=env_for(display), capture_output=True,
+                         text=True, timeout=10).stdout
+    def field(name):
+        return int(re.search(name + r":\s+(-?\d+)", out).group(1))
+    return (field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"), field("Height"))
+
+
+def screenshot(display, window):
+    """The window's pixels as read back from the X server: (width, height, rgb bytes)."""
+    data = subprocess.run(["import", "-window", window, "-depth", "8", "ppm:-"], env=env_for(display),
+                          capture_output=True, timeout=20, check=True).stdout
+    m = re.match(rb"P6\s+(\d+)\s+(\d+)\s+(\d+)\s", data)
+    width, height = int(m.group(1)), int(m.group(2))
+    return width, height, data[m.end():m.end() + width * height * 3]
+
+
+def save_png(display, window, path):
+    subprocess.run(["import", "-window", window, path], env=env_for(display), check=True, timeout=20)
+
+
+def wait_exit(proc, timeout):
+    """jaggo's exit status, or None if it is still running after timeout seconds."""
+    try:
+        proc.wait(timeout)
+    except subprocess.TimeoutExpired:
+        return None
+    return proc.returncode
+
+
+def close_via_window_manager(display, window):
+    """Sends the WM_DELETE_WINDOW request a window manager sends when the user closes a window."""
+    x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+    x11.XFlush.argtypes = [ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+
+    class ClientMessage(ctypes.Structure):
+        _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                    ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                    ("format", ctypes.c_int), ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
+
+    dpy = x11.XOpenDisplay(display.encode())
+    if not dpy:
+        raise RuntimeError("cannot open " + display)
+    ev = ClientMessage()
+    ev.type = 33  # ClientMessage
+    ev.window = int(window)
+    ev.message_type = x11.XInternAtom(dpy, b"WM_PROTOCOLS", 0)
+    ev.format = 32
+    ev.data[0] = x11.XInternAtom(dpy, b"WM_DELETE_WINDOW", 0)
+    ev.data[1] = 0  # CurrentTime
+    x11.XSendEvent(dpy, int(window), 0, 0, ctypes.byref(ev))
+    x11.XFlush(dpy)
+    x11.XCloseDisplay(dpy)

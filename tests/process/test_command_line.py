@@ -1,0 +1,57 @@
+# jaggo tests: the real binary's command line, without a display.
+# Usage text, exit statuses, and GLFW's errors when no display can be opened.
+import os
+import subprocess
+import sys
+import unittest
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "harness"))
+import xsession  # noqa: E402
+
+USAGE = ("Usage: jaggo [-h] [-s SAMPLES] [-x]\n"
+         "  \n"
+         " -h this help info \n"
+         " -s request number of samples \n"
+         " -x list of OpenGL extentions \n")
+
+
+def run(*args):
+    env = dict(os.environ)
+    for name in ("DISPLAY", "WAYLAND_DISPLAY"):
+        env.pop(name, None)
+    return subprocess.run([xsession.jaggo_bin(), *args], env=env, capture_output=True, text=True,
+                          timeout=30, stdin=subprocess.DEVNULL)
+
+
+class CommandLine(unittest.TestCase):
+    def test_help_prints_usage_and_succeeds(self):
+        # Without a display, any attempt to open a window would fail loudly.
+        for args in (["-h"], ["-x", "-h"], ["-s", "8", "-h"], ["-xh"], ["-h", "-q"]):
+            with self.subTest(args=args):
+                r = run(*args)
+                self.assertEqual(r.stdout, USAGE)
+                self.assertEqual(r.stderr, "")
+                self.assertEqual(r.returncode, 0)
+
+    def test_bad_options_print_usage_and_fail(self):
+        for args in (["-q"], ["-s"], ["-x", "-s"], ["-q", "-h"], ["-:"], ["-xq"], ["-s8", "-y"]):
+            with self.subTest(args=args):
+                r = run(*args)
+                self.assertEqual(r.stdout, USAGE)
+                self.assertEqual(r.stderr, "")
+                self.assertEqual(r.returncode, 1)
+
+    def test_no_display_reports_glfw_errors_and_fails(self):
+        for args in ([], ["-s", "0"], ["word", "-q"], ["--", "-q"]):
+            with self.subTest(args=args):
+                r = run(*args)
+                self.assertEqual(r.returncode, 1)
+                self.assertEqual(r.stdout, "")  # not even the request line
+                lines = r.stderr.splitlines()
+                self.assertGreaterEqual(len(lines), 1)
+                for line in lines:
+                    self.assertRegex(line, r"^Error: \S")
+
+
+if __name__ == "__main__":
+    unittest.main()

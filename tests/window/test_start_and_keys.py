@@ -1,0 +1,107 @@
+# jaggo tests: start-up, request line, window and keys in a real X window.
+# Runs the real binary on a private Xvfb with Mesa's software renderer.
+import os
+import sys
+import time
+import unittest
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "harness"))
+import xsession as xs  # noqa: E402
+
+DISPLAY = None
+SERVER = None
+
+
+def setUpModule():
+    global SERVER, DISPLAY
+    SERVER, DISPLAY = xs.start_xvfb()
+
+
+def tearDownModule():
+    xs.stop(SERVER)
+
+
+class Run:
+    """One jaggo process with its window; ends it on exit."""
+
+    def __init__(self, test, *args):
+        self.test = test
+        self.proc = xs.start_jaggo(DISPLAY, *args)
+        self.window = None
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        if self.proc.poll() is None:
+            self.proc.kill()
+        self.proc.communicate()
+
+    def open_window(self):
+        self.window = xs.find_window(DISPLAY, self.proc)
+        if self.window is None:
+            out, err = self.proc.communicate(timeout=10) if self.proc.poll() is not None else ("", "")
+            self.test.fail("no Jaggoscope window; stdout=%r stderr=%r" % (out, err))
+        return self.window
+
+    def escape(self, timeout=1.0):
+        xs.xdotool(DISPLAY, "key", "--window", self.window, "Escape")
+        return xs.wait_exit(self.proc, timeout)
+
+
+class StartAndKeys(unittest.TestCase):
+    def test_request_line_follows_the_samples_option(self):
+        cases = [
+            ([], "Requesting MSAA with 4 samples\n"),
+            (["-s", "0"], "Requesting that MSAA not be available\n"),
+            (["-s0"], "Requesting that MSAA not be available\n"),
+            (["-s", "abc"], "Requesting that MSAA not be available\n"),
+            (["-s", "-2"], "Requesting MSAA with -2 samples\n"),
+            (["-s", "99999999999"], "Requesting MSAA with 2147483647 samples\n"),
+            (["-s", "-99999999999"], "Requesting MSAA with -2147483648 samples\n"),
+            (["-xs", "8"], "Requesting MSAA with 8 samples\n"),
+            (["-s", "-h"], "Requesting that MSAA not be available\n"),
+            (["-s", "2", "-s", "8", "word", "-h"], "Requesting MSAA with 8 samples\n"),
+        ]
+        for args, line in cases:
+            with self.subTest(args=args), Run(self, *args) as run:
+                self.assertEqual(xs.read_lines(run.proc, 1), [line])
+                run.open_window()
+                self.assertEqual(run.escape(timeout=5), 0)
+                out, err = run.proc.communicate()
+                self.assertEqual(err, "")
+                # -x (and only -x) lists the extensions after the block's closing rule.
+                after_rule = out.split("-" * 61 + "\n", 2)[-1]
+                self.assertEqual(after_rule != "", "-xs" in args, out)
+
+    def test_window_title_size_and_escape(self):
+        with Run(self) as run:
+            window = run.open_window()
+            self.assertEqual(xs.xdotool(DISPLAY, "getwindowname", window), "Jaggoscope")
+            self.assertEqual(xs.geometry(DISPLAY, window)[2:], (800, 400))
+            time.sleep(0.5)
+            start = time.monotonic()
+            self.assertEqual(run.escape(timeout=1.0), 0)
+            self.assertLess(time.monotonic() - start, 1.0)
+
+    def test_window_manager_close_request_ends_the_run(self):
+        with Run(self) as run:
+            window = run.open_window()
+            time.sleep(0.3)
+            xs.close_via_window_manager(DISPLAY, window)
+            self.assertEqual(xs.wait_exit(run.proc, 2.0), 0)
+
+    def test_other_keys_do_nothing(self):
+        with Run(self) as run:
+            window = run.open_window()
+            xs.xdotool(DISPLAY, "key", "--window", window, "a", "Return", "q", "space")
+            time.sleep(0.5)
+            self.assertIsNone(run.proc.poll())
+            self.assertEqual(run.escape(timeout=2.0), 0)
+
+
+if __name__ == "__main__":
+    if not xs.have_tools("Xvfb", "xdotool", "xwininfo", "import"):
+        print("skipped: Xvfb, xdotool, xwininfo or ImageMagick's import is missing")
+        sys.exit(xs.SKIP)
+    unittest.main()
