@@ -21,8 +21,11 @@ namespace jaggo::gl {
 // program, one function-pointer type per command, and the resolution lists.
 #include "gl_loader/gl_table.gen.h"
 
-// One pointer per entry point, named after it; null until resolved.
-#define JAGGO_GL_DECLARE(ret, name, params) extern ret(JAGGO_APIENTRY* name) params;
+// One pointer per entry point, named after it and null until resolved, and
+// its type, named after it with "_proc" (glDrawArrays has glDrawArrays_proc).
+#define JAGGO_GL_DECLARE(ret, name, params) \
+  using name##_proc = ret(JAGGO_APIENTRY*) params; \
+  extern name##_proc name;
 JAGGO_GL_COMMANDS(JAGGO_GL_DECLARE)
 #undef JAGGO_GL_DECLARE
 
