@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 # jaggo gl_loader: writes the entry-point table header from the Khronos registry.
-# Usage: gen_gl_table.py GL_XML [OUTPUT]   (OUTPUT defaults to standard output)
+# Usage: gen_gl_table.py GL_XML [OUTPUT | --check COMMITTED]  (default: standard output)
 """Generate gl_loader/gl_table.gen.h from the Khronos OpenGL registry (gl.xml).
 
 The output holds, for OpenGL 1.0 to 3.3 (compatibility profile) and the
@@ -17,8 +17,11 @@ extensions GL_ARB_multisample, GL_ARB_robustness and GL_KHR_debug:
 The output is deterministic: it depends only on the registry's content.
 """
 
+import difflib
+import os
 import re
 import sys
+import tempfile
 import xml.etree.ElementTree as ET
 
 REGEN_COMMAND = ("python3 gl_loader/gen_gl_table.py /usr/share/khronos-api/gl.xml "
@@ -300,9 +303,32 @@ def generate(path):
     return "\n".join(out) + "\n"
 
 
+def check(text, committed):
+    """Regenerates into a temporary file and compares it with the committed one."""
+    with tempfile.NamedTemporaryFile("w", encoding="utf-8", newline="\n", suffix=".h",
+                                     delete=False) as tmp:
+        tmp.write(text)
+    try:
+        with open(tmp.name, "rb") as fresh, open(committed, "rb") as old:
+            fresh_bytes, old_bytes = fresh.read(), old.read()
+    finally:
+        os.unlink(tmp.name)
+    if fresh_bytes == old_bytes:
+        print("%s is up to date" % committed)
+        return 0
+    diff = difflib.unified_diff(old_bytes.decode("utf-8", "replace").splitlines(True),
+                                fresh_bytes.decode("utf-8", "replace").splitlines(True),
+                                committed, "regenerated")
+    sys.stdout.writelines(list(diff)[:200])
+    print("%s differs from the registry; regenerate with:\n  %s" % (committed, REGEN_COMMAND))
+    return 1
+
+
 def main(argv):
+    if len(argv) == 4 and argv[2] == "--check":
+        return check(generate(argv[1]), argv[3])
     if len(argv) not in (2, 3):
-        sys.stderr.write("usage: gen_gl_table.py GL_XML [OUTPUT]\n")
+        sys.stderr.write("usage: gen_gl_table.py GL_XML [OUTPUT | --check COMMITTED]\n")
         return 2
     text = generate(argv[1])
     if len(argv) == 3:
