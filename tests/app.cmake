@@ -8,3 +8,15 @@ set_tests_properties(process_command_line PROPERTIES LABELS process ENVIRONMENT 
 add_test(NAME window_start_and_keys COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/window/test_start_and_keys.py)
 set_tests_properties(window_start_and_keys PROPERTIES LABELS window SKIP_RETURN_CODE 77 TIMEOUT 300
   ENVIRONMENT "${JAGGO_TEST_ENV}")
+
+# Asks GLX directly (through libGL, which only the tests link) what the
+# display offers, so the window tests can check jaggo's report against it.
+find_package(X11 REQUIRED)
+find_package(OpenGL REQUIRED COMPONENTS OpenGL GLX)
+add_executable(glx_probe tools/glx_probe.cpp)
+target_link_libraries(glx_probe PRIVATE OpenGL::OpenGL OpenGL::GLX X11::X11)
+
+list(APPEND JAGGO_TEST_ENV "GLX_PROBE=$<TARGET_FILE:glx_probe>")
+add_test(NAME window_report_and_picture COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/window/test_report_and_picture.py)
+set_tests_properties(window_report_and_picture PROPERTIES LABELS window SKIP_RETURN_CODE 77 TIMEOUT 300
+  ENVIRONMENT "${JAGGO_TEST_ENV}")

@@ -4,6 +4,7 @@ import ctypes
 import ctypes.util
 import os
 import re
+import select
 import shutil
 import subprocess
 import time
@@ -64,8 +65,20 @@ def xdotool(display, *args, timeout=10):
 
 
 def start_jaggo(display, *args, **env):
-    return subprocess.Popen([jaggo_bin(), *args], env=env_for(display, **env), stdin=subprocess.DEVNULL,
-                            stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+    proc = subprocess.Popen([jaggo_bin(), *args], env=env_for(display, **env), stdin=subprocess.DEVNULL,
+                            stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+    proc.pending = b""  # output read by read_lines beyond the lines it returned
+    return proc
+
+
+def communicate(proc, timeout=None):
+    """The rest of jaggo's standard output and its standard error, as text."""
+    if proc.stdout.closed:  # already collected
+        out, err = b"", b""
+    else:
+        out, err = proc.communicate(timeout=timeout)
+    out, proc.pending = proc.pending + out, b""
+    return out.decode(errors="replace"), err.decode(errors="replace")
 
 
 def find_window(display, proc, timeout=20.0):
@@ -80,20 +93,21 @@ def find_window(display, proc, timeout=20.0):
 
 
 def read_lines(proc, count, timeout=20.0):
-    """Reads count lines of jaggo's standard output as they come."""
-    import selectors
-    lines = []
-    sel = selectors.DefaultSelector()
-    sel.register(proc.stdout, selectors.EVENT_READ)
+    """Reads count lines of jaggo's standard output as they come (fewer if it ends or times out)."""
+    fd = proc.stdout.fileno()
     end = time.monotonic() + timeout
-    while len(lines) < count and time.monotonic() < end:
-        if sel.select(max(0.0, end - time.monotonic())):
-            line = proc.stdout.readline()
-            if not line:
-                break
-            lines.append(line)
-    sel.close()
-    return lines
+    while proc.pending.count(b"\n") < count and time.monotonic() < end:
+        ready, _, _ = select.select([fd], [], [], max(0.0, end - time.monotonic()))
+        if not ready:
+            break
+        chunk = os.read(fd, 65536)
+        if not chunk:
+            break
+        proc.pending += chunk
+    lines = proc.pending.split(b"\n")
+    taken = min(count, len(lines) - 1)
+    proc.pending = b"\n".join(lines[taken:])
+    return [line.decode(errors="replace") + "\n" for line in lines[:taken]]
 
 
 def geometry(display, window):

@@ -35,12 +35,12 @@ class Run:
     def __exit__(self, *exc):
         if self.proc.poll() is None:
             self.proc.kill()
-        self.proc.communicate()
+        xs.communicate(self.proc)
 
     def open_window(self):
         self.window = xs.find_window(DISPLAY, self.proc)
         if self.window is None:
-            out, err = self.proc.communicate(timeout=10) if self.proc.poll() is not None else ("", "")
+            out, err = xs.communicate(self.proc, timeout=10) if self.proc.poll() is not None else ("", "")
             self.test.fail("no Jaggoscope window; stdout=%r stderr=%r" % (out, err))
         return self.window
 
@@ -68,7 +68,7 @@ class StartAndKeys(unittest.TestCase):
                 self.assertEqual(xs.read_lines(run.proc, 1), [line])
                 run.open_window()
                 self.assertEqual(run.escape(timeout=5), 0)
-                out, err = run.proc.communicate()
+                out, err = xs.communicate(run.proc)
                 self.assertEqual(err, "")
                 # -x (and only -x) lists the extensions after the block's closing rule.
                 after_rule = out.split("-" * 61 + "\n", 2)[-1]

@@ -1,0 +1,219 @@
+# jaggo tests: the context report and the picture, checked against the X server.
+# The report is compared with what GLX says directly; the pixels are read back from the screen.
+import os
+import subprocess
+import sys
+import time
+import unittest
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "harness"))
+import xsession as xs  # noqa: E402
+
+RULE = "-" * 61
+DISPLAY = None
+SERVER = None
+
+
+def setUpModule():
+    global SERVER, DISPLAY
+    SERVER, DISPLAY = xs.start_xvfb()
+
+
+def tearDownModule():
+    xs.stop(SERVER)
+
+
+def probe(*args, **env):
+    out = subprocess.run([os.environ["GLX_PROBE"], *args], env=xs.env_for(DISPLAY, **env),
+                         capture_output=True, text=True, timeout=60, check=True).stdout
+    return out
+
+
+def config_samples():
+    """Sample count of every GLX framebuffer configuration of the display, by id."""
+    return {int(i): int(s) for i, s, _ in (line.split() for line in probe("configs").splitlines())}
+
+
+def driver_strings(config, **env):
+    return dict(line.split("=", 1) for line in probe("strings", str(config), **env).splitlines())
+
+
+def square_stats(width, height, rgb, x0, x1):
+    """Bounding box, centre and grey-pixel count of the lit pixels in columns x0..x1-1."""
+    left, right, top, bottom = x1, -1, height, -1
+    greys = 0
+    for y in range(height):
+        row = rgb[(y * width + x0) * 3:(y * width + x1) * 3]
+        for i in range(0, len(row), 3):
+            v = max(row[i], row[i + 1], row[i + 2])
+            if v == 0:
+                continue
+            if v < 255:
+                greys += 1
+            x = x0 + i // 3
+            left, right, top, bottom = min(left, x), max(right, x), min(top, y), max(bottom, y)
+    return {"width": right - left + 1, "height": bottom - top + 1,
+            "cx": (left + right + 1) / 2, "cy": (top + bottom + 1) / 2, "greys": greys}
+
+
+def both_squares(window):
+    width, height, rgb = xs.screenshot(DISPLAY, window)
+    half = width // 2
+    return (width, height), square_stats(width, height, rgb, 0, half), square_stats(width, height, rgb, half, width)
+
+
+class Jaggo:
+    """A running jaggo with its report read and its window found."""
+
+    def __init__(self, test, *args, **env):
+        self.test = test
+        self.args = args
+        self.proc = xs.start_jaggo(DISPLAY, *args, **env)
+
+    def __enter__(self):
+        self.lines = xs.read_lines(self.proc, 9)
+        self.window = xs.find_window(DISPLAY, self.proc)
+        if self.window is None or len(self.lines) < 9:
+            self.proc.kill()
+            out, err = xs.communicate(self.proc)
+            self.test.fail("jaggo did not start: %r %r %r" % (self.lines, out, err))
+        return self
+
+    def __exit__(self, *exc):
+        if self.proc.poll() is None:
+            self.proc.kill()
+        xs.communicate(self.proc)
+
+    def key(self, *keys):
+        xs.xdotool(DISPLAY, "key", "--window", self.window, *keys)
+
+    def finish(self):
+        """Escape; returns (status, rest of standard output, standard error)."""
+        self.key("Escape")
+        status = xs.wait_exit(self.proc, 5.0)
+        out, err = xs.communicate(self.proc)
+        return status, out, err
+
+
+class Report(unittest.TestCase):
+    def check_block(self, lines, strings):
+        self.assertEqual(lines, [
+            RULE + "\n",
+            "GL Vendor    : %s\n" % strings["vendor"],
+            "GL Renderer  : %s\n" % strings["renderer"],
+            "GL Version   : %s\n" % strings["version"],
+            "GL Version   : %s.%s\n" % (strings["major"], strings["minor"]),
+            "GLSL Version : %s\n" % strings["glsl"],
+            RULE + "\n"])
+
+    def test_default_run_reports_a_four_sample_configuration(self):
+        configs = config_samples()
+        with Jaggo(self) as run:
+            self.assertEqual(run.lines[0], "Requesting MSAA with 4 samples\n")
+            words = run.lines[1].split()
+            self.assertEqual(run.lines[1], "Context %s reports MSAA is available with 4 samples\n" % words[1])
+            config = int(words[1])
+            self.assertEqual(configs.get(config), 4, "config %d is not a 4-sample GLX configuration" % config)
+            self.check_block(run.lines[2:9], driver_strings(config))
+            status, rest, err = run.finish()
+            self.assertEqual((status, rest, err), (0, "", ""))
+
+    def test_no_samples_reports_unavailable(self):
+        configs = config_samples()
+        with Jaggo(self, "-s", "0") as run:
+            self.assertEqual(run.lines[0], "Requesting that MSAA not be available\n")
+            words = run.lines[1].split()
+            self.assertEqual(run.lines[1], "Context %s reports MSAA is unavailable\n" % words[1])
+            self.assertEqual(configs.get(int(words[1])), 0)
+            self.assertEqual(run.finish()[0], 0)
+
+    def test_extension_list_is_the_contexts(self):
+        with Jaggo(self, "-x") as run:
+            config = int(run.lines[1].split()[1])
+            status, rest, err = run.finish()
+            self.assertEqual((status, err), (0, ""))
+            listed = rest.splitlines()
+            expected = driver_strings(config)["extensions"].split()
+            self.assertGreater(len(listed), 50)
+            self.assertEqual(sorted(listed), sorted(expected))
+
+    def test_old_context_falls_back_to_the_version_and_extension_strings(self):
+        env = {"MESA_GL_VERSION_OVERRIDE": "2.1"}
+        with Jaggo(self, "-x", **env) as run:
+            config = int(run.lines[1].split()[1])
+            strings = driver_strings(config, **env)
+            self.assertTrue(strings["version"].startswith("2.1 "), strings["version"])
+            self.assertEqual(run.lines[6], "GL Version   : 2.1\n")
+            status, rest, err = run.finish()
+            self.assertEqual((status, err), (0, ""))
+            self.assertEqual(rest.splitlines(), strings["extensions"].split())
+
+
+class Picture(unittest.TestCase):
+    def test_multisampling_smooths_only_the_right_square(self):
+        with Jaggo(self) as run:
+            time.sleep(2.0)  # turned by a couple of degrees: edges cross pixels
+            (w, h), left, right = both_squares(run.window)
+            self.assertEqual((w, h), (800, 400))
+            for square, cx in ((left, 200), (right, 600)):
+                self.assertAlmostEqual(square["cx"], cx, delta=2)
+                self.assertAlmostEqual(square["cy"], 200, delta=2)
+            print("grey edge pixels with 4 samples: left %d, right %d" % (left["greys"], right["greys"]))
+            self.assertEqual(left["greys"], 0)
+            self.assertGreater(right["greys"], 200)
+            self.assertEqual(run.finish()[0], 0)
+
+    def test_without_samples_neither_square_is_smoothed(self):
+        with Jaggo(self, "-s", "0") as run:
+            time.sleep(2.0)
+            _, left, right = both_squares(run.window)
+            print("grey edge pixels with 0 samples: left %d, right %d" % (left["greys"], right["greys"]))
+            self.assertEqual((left["greys"], right["greys"]), (0, 0))
+            self.assertGreater(left["width"], 200)
+            self.assertGreater(right["width"], 200)
+            self.assertEqual(run.finish()[0], 0)
+
+    def check_axis_aligned(self, size, left, right):
+        w, h = size
+        side = 0.6 * h
+        for square, cx in ((left, w / 2 - h / 2), (right, w / 2 + h / 2)):
+            self.assertAlmostEqual(square["width"], side, delta=2, msg=square)
+            self.assertAlmostEqual(square["height"], side, delta=2, msg=square)
+            self.assertAlmostEqual(square["cx"], cx, delta=2, msg=square)
+            self.assertAlmostEqual(square["cy"], h / 2, delta=2, msg=square)
+
+    def test_space_turns_back_and_resizes_keep_the_shape(self):
+        with Jaggo(self) as run:
+            time.sleep(3.0)
+            _, left, _ = both_squares(run.window)
+            self.assertGreater(left["width"], 245)  # turned since start
+            run.key("space")
+            time.sleep(0.2)
+            self.check_axis_aligned(*both_squares(run.window))
+            for size in ((900, 500), (1000, 300)):
+                xs.xdotool(DISPLAY, "windowsize", run.window, str(size[0]), str(size[1]))
+                time.sleep(0.5)
+                run.key("space")
+                time.sleep(0.2)
+                shot = both_squares(run.window)
+                self.assertEqual(shot[0], size)
+                self.check_axis_aligned(*shot)
+            self.assertEqual(run.finish()[0], 0)
+
+    def test_held_space_resets_the_clock_once(self):
+        with Jaggo(self) as run:
+            xs.xdotool(DISPLAY, "keydown", "--window", run.window, "space")
+            time.sleep(4.0)  # the server repeats the held key meanwhile
+            _, left, _ = both_squares(run.window)
+            xs.xdotool(DISPLAY, "keyup", "--window", run.window, "space")
+            # About four degrees since the first press: the box has grown from
+            # 240 to about 256 pixels; repeated resets would keep it at 240.
+            self.assertGreater(left["width"], 248, left)
+            self.assertEqual(run.finish()[0], 0)
+
+
+if __name__ == "__main__":
+    if not xs.have_tools("Xvfb", "xdotool", "xwininfo", "import") or not os.environ.get("GLX_PROBE"):
+        print("skipped: Xvfb, xdotool, xwininfo, ImageMagick's import or the GLX probe is missing")
+        sys.exit(xs.SKIP)
+    unittest.main()
