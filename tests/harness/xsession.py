@@ -65,6 +65,8 @@ def xdotool(display, *args, timeout=10):
 
 
 def start_jaggo(display, *args, **env):
+    if os.environ.get("JAGGO_PRELOAD"):
+        env.setdefault("LD_PRELOAD", os.environ["JAGGO_PRELOAD"])
     proc = subprocess.Popen([jaggo_bin(), *args], env=env_for(display, **env), stdin=subprocess.DEVNULL,
                             stdout=subprocess.PIPE, stderr=subprocess.PIPE)
     proc.pending = b""  # output read by read_lines beyond the lines it returned
