@@ -86,6 +86,15 @@ void BM_LoadGlRealContext(benchmark::State& state) {
   state.counters["version_code"] = code;
 }
 
+// The part of a load that is not lookups: the version string and the
+// indexed extension list, copied and freed.
+void BM_DetectRealContext(benchmark::State& state) {
+  GLint count = 0;
+  glGetIntegerv(GL_NUM_EXTENSIONS, &count);
+  for (auto _ : state) benchmark::DoNotOptimize(detect_gl_extensions(detect_gl_version()));
+  state.counters["extensions"] = count;
+}
+
 void BM_RawGlfwGetProcAddress(benchmark::State& state) {
   const std::vector<const char*> names = all_lookups();
   for (auto _ : state) {
@@ -109,8 +118,10 @@ int main(int argc, char** argv) {
   }
   if (window != nullptr) {
     glfwMakeContextCurrent(window);
+    load_gl(glfwGetProcAddress);
     benchmark::RegisterBenchmark("BM_LoadGlRealContext", BM_LoadGlRealContext);
     benchmark::RegisterBenchmark("BM_RawGlfwGetProcAddress", BM_RawGlfwGetProcAddress);
+    benchmark::RegisterBenchmark("BM_DetectRealContext", BM_DetectRealContext);
   } else {
     std::fprintf(stderr, "loader_bench: no window, real-context benchmarks skipped\n");
   }
