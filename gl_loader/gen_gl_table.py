@@ -64,7 +64,12 @@ def fail(message):
 
 
 def for_desktop_gl(element):
-    """True if a <require> applies to desktop OpenGL (no api, or api="gl")."""
+    """True if an element applies to desktop OpenGL (no api, or api="gl").
+
+    The registry shares one file between GL, GL ES and GL SC; an api attribute
+    marks what belongs to another API only (GL_KHR_debug's *KHR commands for
+    ES, for instance) and must not reach the desktop table.
+    """
     api = element.get("api")
     return api is None or api == "gl"
 
@@ -110,7 +115,7 @@ def read_commands(root):
     for command in root.find("commands").findall("command"):
         proto = command.find("proto")
         name = proto.find("name").text
-        if proto.get("api") not in (None, "gl"):
+        if not for_desktop_gl(proto):
             continue
         ret = c_type_spacing(text_of(proto, skip_name=True))
         params = []
@@ -119,7 +124,7 @@ def read_commands(root):
         if ptype is not None:
             types.add(ptype.text)
         for param in command.findall("param"):
-            if param.get("api") not in (None, "gl"):
+            if not for_desktop_gl(param):
                 continue
             params.append(c_type_spacing(text_of(param, skip_name=False)))
             ptype = param.find("ptype")
@@ -133,7 +138,7 @@ def read_types(root):
     """Registry type definitions in registry order: list of (name, requires, C text)."""
     types = []
     for t in root.find("types").findall("type"):
-        if t.get("api") not in (None, "gl"):
+        if not for_desktop_gl(t):
             continue
         name_el = t.find("name")
         name = t.get("name") or (name_el.text if name_el is not None else None)
@@ -158,7 +163,8 @@ def read_enums(root):
     for block in root.findall("enums"):
         bitmask = block.get("type") == "bitmask"
         for e in block.findall("enum"):
-            if e.get("api") not in (None, "gl"):
+            # Some names have one value per API (the ES-only duplicates).
+            if not for_desktop_gl(e):
                 continue
             name = e.get("name")
             if name in BOOLEAN_ENUMS:
