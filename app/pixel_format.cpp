@@ -50,6 +50,8 @@ using GlfwGetEGLContextFn = EGLContext (*)(GLFWwindow*);
 using GlfwGetPlatformFn = int (*)();
 using GlXQueryContextFn = int (*)(Display*, GLXContext, int, int*);
 using EglQueryContextFn = unsigned (*)(EGLDisplay, EGLContext, std::int32_t, std::int32_t*);
+using EglGetCurrentDisplayFn = EGLDisplay (*)();
+using EglGetCurrentContextFn = EGLContext (*)();
 
 // glfwGetPlatform's answer for X11 (GLFW 3.4 and later; 3.3 has no such call).
 constexpr int glfw_platform_x11 = 0x00060004;
@@ -103,14 +105,31 @@ void read_glx(GLFWwindow* window) {
     if (query(display, context, glx_fbconfig_id, &id) == glx_success) chosen_pixel_format = id;
 }
 
+// GLFW 3.3 hands out the EGL context only for GLFW_EGL_CONTEXT_API and
+// reports an error for a native context that EGL made (Wayland's), so the
+// current context is taken from EGL itself; GLFW is asked only where it
+// answers without an error.
 void read_egl(GLFWwindow* window) {
-    const auto get_display = symbol<GlfwGetEGLDisplayFn>(RTLD_DEFAULT, "glfwGetEGLDisplay");
-    const auto get_context = symbol<GlfwGetEGLContextFn>(RTLD_DEFAULT, "glfwGetEGLContext");
     const char* const sonames[] = {"libEGL.so.1", "libEGL.so", nullptr};
     const auto query = context_api_function<EglQueryContextFn>(window, "eglQueryContext", sonames);
-    if (get_display == nullptr || get_context == nullptr || query == nullptr) return;
-    EGLDisplay display = get_display();
-    EGLContext context = get_context(window);
+    if (query == nullptr) return;
+    EGLDisplay display = nullptr;
+    EGLContext context = nullptr;
+    if (glfwGetCurrentContext() == window) {
+        const auto current_display =
+            context_api_function<EglGetCurrentDisplayFn>(window, "eglGetCurrentDisplay", sonames);
+        const auto current_context =
+            context_api_function<EglGetCurrentContextFn>(window, "eglGetCurrentContext", sonames);
+        if (current_display == nullptr || current_context == nullptr) return;
+        display = current_display();
+        context = current_context();
+    } else if (glfwGetWindowAttrib(window, GLFW_CONTEXT_CREATION_API) == GLFW_EGL_CONTEXT_API) {
+        const auto get_display = symbol<GlfwGetEGLDisplayFn>(RTLD_DEFAULT, "glfwGetEGLDisplay");
+        const auto get_context = symbol<GlfwGetEGLContextFn>(RTLD_DEFAULT, "glfwGetEGLContext");
+        if (get_display == nullptr || get_context == nullptr) return;
+        display = get_display();
+        context = get_context(window);
+    }
     if (display == nullptr || context == nullptr) return;
     std::int32_t id = 0;
     if (query(display, context, egl_config_id, &id) == egl_true) chosen_pixel_format = id;
