@@ -1,0 +1,3 @@
+# The Debian package: built by CPack into the test's own folder, unpacked and run.
+add_test(NAME package_deb COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/package/test_deb.sh ${PROJECT_BINARY_DIR} ${JAGGO_SANITIZE})
+set_tests_properties(package_deb PROPERTIES LABELS package SKIP_RETURN_CODE 77 TIMEOUT 300)

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# jaggo tests: builds the Debian package, unpacks it into a scratch root and runs what it installed.
+# Usage: test_deb.sh BUILD_DIR SANITIZE. Exits 77 (skipped) for a sanitizer build or without dpkg.
+set -euo pipefail
+
+build=$1
+sanitize=$2
+case "$sanitize" in
+    ON | on | TRUE | true | 1 | YES | yes)
+        echo "skipped: a package of the sanitizer build would not run without its runtime"
+        exit 77
+        ;;
+esac
+for tool in cpack dpkg-deb dpkg-shlibdeps readelf; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
+done
+
+# Everything goes to a folder of this test's own, not the build dir's top.
+work=$build/package-test
+rm -rf "$work"
+mkdir -p "$work"
+
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log"; fail "cpack"; }
+debs=("$work"/out/*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one .deb, found: ${debs[*]}"
+deb=${debs[0]}
+echo "package: $deb"
+
+[ "$(dpkg-deb -f "$deb" Package)" = jaggo ] || fail "package name"
+
+# Depends: GLFW (either of Debian's builds) and the C runtime, no GL library.
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+grep -Eq '(^|, )libglfw3 \(>= 3\.3\)' <<<"$depends" || fail "Depends does not name libglfw3 (>= 3.3)"
+IFS=',|' read -ra alternatives <<<"$depends"
+for alt in "${alternatives[@]}"; do
+    name=$(awk '{print $1}' <<<"$alt")
+    case "$name" in
+        libglfw3 | libglfw3-wayland | libc6 | libstdc++6 | libgcc-s1) ;;
+        *) fail "unexpected dependency $name" ;;
+    esac
+done
+
+root=$work/root
+dpkg -x "$deb" "$root"
+bin=$root/usr/bin/jaggo
+[ -x "$bin" ] || fail "usr/bin/jaggo is not in the package"
+[ -s "$root/usr/share/man/man1/jaggo.1" ] || fail "usr/share/man/man1/jaggo.1 is not in the package"
+grep -q '^\.TH JAGGO 1' "$root/usr/share/man/man1/jaggo.1" || fail "the manual page has no title line"
+
+# The program links GLFW, never a GL library itself.
+needed=$(readelf -d "$bin" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
+grep -q '^libglfw\.so\.3$' <<<"$needed" || fail "jaggo does not need libglfw.so.3: $needed"
+if grep -Eq '^lib(GL|OpenGL|EGL|GLX|GLES)' <<<"$needed"; then
+    fail "jaggo links a GL library: $needed"
+fi
+
+# The installed binary runs from the scratch root with the system's GLFW.
+expected=$(printf 'Usage: jaggo [-h] [-s SAMPLES] [-x]\n  \n -h this help info \n -s request number of samples \n -x list of OpenGL extentions \n.')
+status=0
+out=$(env -u LD_LIBRARY_PATH -u LD_PRELOAD "$bin" -h; printf .) || status=$?
+[ "$status" -eq 0 ] || fail "jaggo -h exited with $status"
+[ "$out" = "$expected" ] || fail "jaggo -h printed: $out"
+echo "installed jaggo -h: usage text, status 0"
