@@ -6,28 +6,28 @@
 
 namespace jaggo {
 
-#define JAGGO_REQUIRED_GL(X)                                                              \
-    X(glGetString)                                                                        \
-    X(glGetIntegerv)                                                                      \
-    X(glViewport)                                                                         \
-    X(glClear)                                                                            \
-    X(glEnable)                                                                           \
-    X(glDisable)                                                                          \
-    X(glDrawArrays)                                                                       \
-    X(glGenBuffers)                                                                       \
-    X(glBindBuffer)                                                                       \
-    X(glBufferData)                                                                       \
-    X(glCreateShader)                                                                     \
-    X(glShaderSource)                                                                     \
-    X(glCompileShader)                                                                    \
-    X(glCreateProgram)                                                                    \
-    X(glAttachShader)                                                                     \
-    X(glLinkProgram)                                                                      \
-    X(glGetUniformLocation)                                                               \
-    X(glGetAttribLocation)                                                                \
-    X(glEnableVertexAttribArray)                                                          \
-    X(glVertexAttribPointer)                                                              \
-    X(glUseProgram)                                                                       \
+#define JAGGO_REQUIRED_GL(X)     \
+    X(glGetString)               \
+    X(glGetIntegerv)             \
+    X(glViewport)                \
+    X(glClear)                   \
+    X(glEnable)                  \
+    X(glDisable)                 \
+    X(glDrawArrays)              \
+    X(glGenBuffers)              \
+    X(glBindBuffer)              \
+    X(glBufferData)              \
+    X(glCreateShader)            \
+    X(glShaderSource)            \
+    X(glCompileShader)           \
+    X(glCreateProgram)           \
+    X(glAttachShader)            \
+    X(glLinkProgram)             \
+    X(glGetUniformLocation)      \
+    X(glGetAttribLocation)       \
+    X(glEnableVertexAttribArray) \
+    X(glVertexAttribPointer)     \
+    X(glUseProgram)              \
     X(glUniformMatrix4fv)
 
 const char* first_missing_entry_point() {

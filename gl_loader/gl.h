@@ -23,16 +23,16 @@ namespace jaggo::gl {
 
 // One pointer per entry point, named after it and null until resolved, and
 // its type, named after it with "_proc" (glDrawArrays has glDrawArrays_proc).
-#define JAGGO_GL_DECLARE(ret, name, params) \
-  using name##_proc = ret(JAGGO_APIENTRY*) params; \
-  extern name##_proc name;
+#define JAGGO_GL_DECLARE(ret, name, params)          \
+    using name##_proc = ret(JAGGO_APIENTRY*) params; \
+    extern name##_proc name;
 JAGGO_GL_COMMANDS(JAGGO_GL_DECLARE)
 #undef JAGGO_GL_DECLARE
 
 // 1 when the current context provides that version or extension.
-extern std::int32_t gl_version_1_0, gl_version_1_1, gl_version_1_2, gl_version_1_3,
-    gl_version_1_4, gl_version_1_5, gl_version_2_0, gl_version_2_1, gl_version_3_0,
-    gl_version_3_1, gl_version_3_2, gl_version_3_3;
+extern std::int32_t gl_version_1_0, gl_version_1_1, gl_version_1_2, gl_version_1_3, gl_version_1_4,
+    gl_version_1_5, gl_version_2_0, gl_version_2_1, gl_version_3_0, gl_version_3_1, gl_version_3_2,
+    gl_version_3_3;
 extern std::int32_t gl_arb_multisample, gl_arb_robustness, gl_khr_debug;
 
 // major * 10000 + minor of the current context; 0 when loading failed.

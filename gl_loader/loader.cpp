@@ -23,139 +23,139 @@ std::int32_t* const extension_flags[extension_count] = {&gl_arb_multisample, &gl
 
 // 1 when version major.minor provides version x.y.
 std::int32_t provides(int major, int minor, int x, int y) {
-  return (major == x && minor >= y) || major > x ? 1 : 0;
+    return (major == x && minor >= y) || major > x ? 1 : 0;
 }
 
 // 1 when `name` occurs in the blank-separated list `list` as a whole word.
 std::int32_t has_word(const char* list, const char* name) {
-  const std::size_t length = std::strlen(name);
-  const char* from = list;
-  for (;;) {
-    const char* where = std::strstr(from, name);
-    if (where == nullptr) return 0;
-    const char* end = where + length;
-    // The byte before counts only inside the string, never before its start.
-    if ((where == list || where[-1] == ' ') && (*end == ' ' || *end == '\0')) return 1;
-    from = end;
-  }
+    const std::size_t length = std::strlen(name);
+    const char* from = list;
+    for (;;) {
+        const char* where = std::strstr(from, name);
+        if (where == nullptr) return 0;
+        const char* end = where + length;
+        // The byte before counts only inside the string, never before its start.
+        if ((where == list || where[-1] == ' ') && (*end == ' ' || *end == '\0')) return 1;
+        from = end;
+    }
 }
 
 // Indexed list of a 3.0+ context: heap copies of the names, empty entries for
 // names that could not be read or copied. Null when the list could not be made.
 char** gather_indexed(std::uint32_t count) {
-  char** list = static_cast<char**>(std::calloc(count, sizeof(char*)));
-  if (list == nullptr) return nullptr;
-  for (std::uint32_t i = 0; i < count; ++i) {
-    const char* name = reinterpret_cast<const char*>(glGetStringi(GL_EXTENSIONS, i));
-    if (name == nullptr) continue;
-    const std::size_t size = std::strlen(name) + 1;
-    char* copy = static_cast<char*>(std::malloc(size));
-    if (copy == nullptr) continue;
-    std::memcpy(copy, name, size);
-    list[i] = copy;
-  }
-  return list;
+    char** list = static_cast<char**>(std::calloc(count, sizeof(char*)));
+    if (list == nullptr) return nullptr;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const char* name = reinterpret_cast<const char*>(glGetStringi(GL_EXTENSIONS, i));
+        if (name == nullptr) continue;
+        const std::size_t size = std::strlen(name) + 1;
+        char* copy = static_cast<char*>(std::malloc(size));
+        if (copy == nullptr) continue;
+        std::memcpy(copy, name, size);
+        list[i] = copy;
+    }
+    return list;
 }
 
 std::int32_t in_list(char* const* list, std::uint32_t count, const char* name) {
-  for (std::uint32_t i = 0; i < count; ++i) {
-    if (list[i] != nullptr && std::strcmp(list[i], name) == 0) return 1;
-  }
-  return 0;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        if (list[i] != nullptr && std::strcmp(list[i], name) == 0) return 1;
+    }
+    return 0;
 }
 
 }  // namespace
 
 GLProc query_resolver(void* user, const char* name) {
-  return reinterpret_cast<GLQueryFn>(user)(name);
+    return reinterpret_cast<GLQueryFn>(user)(name);
 }
 
 GLVersionCode load_gl(GLQueryFn query) {
-  return load_gl_with(query_resolver, reinterpret_cast<void*>(query));
+    return load_gl_with(query_resolver, reinterpret_cast<void*>(query));
 }
 
 GLVersionCode load_gl_with(GLResolveFn resolve, void* user) {
-  JAGGO_GL_RESOLVE(glGetString)
-  if (glGetString == nullptr || glGetString(GL_VERSION) == nullptr) return 0;
+    JAGGO_GL_RESOLVE(glGetString)
+    if (glGetString == nullptr || glGetString(GL_VERSION) == nullptr) return 0;
 
-  const GLVersionCode code = detect_gl_version();
+    const GLVersionCode code = detect_gl_version();
 #define JAGGO_GL_LOAD_GROUP(flag, list) \
-  if (flag == 1) {                      \
-    list(JAGGO_GL_RESOLVE)              \
-  }
-  JAGGO_GL_VERSION_GROUPS(JAGGO_GL_LOAD_GROUP)
-  if (detect_gl_extensions(code) == 0) return 0;
-  JAGGO_GL_EXTENSION_GROUPS(JAGGO_GL_LOAD_GROUP)
+    if (flag == 1) {                    \
+        list(JAGGO_GL_RESOLVE)          \
+    }
+    JAGGO_GL_VERSION_GROUPS(JAGGO_GL_LOAD_GROUP)
+    if (detect_gl_extensions(code) == 0) return 0;
+    JAGGO_GL_EXTENSION_GROUPS(JAGGO_GL_LOAD_GROUP)
 #undef JAGGO_GL_LOAD_GROUP
-  return code;
+    return code;
 }
 
 GLVersionCode detect_gl_version() {
-  const GLubyte* text = glGetString(GL_VERSION);
-  if (text == nullptr) return 0;
-  const char* version = reinterpret_cast<const char*>(text);
+    const GLubyte* text = glGetString(GL_VERSION);
+    if (text == nullptr) return 0;
+    const char* version = reinterpret_cast<const char*>(text);
 
-  // OpenGL ES and SC contexts name their API before the number; skip at most one.
-  const char* const prefixes[] = {"OpenGL ES-CM ", "OpenGL ES-CL ", "OpenGL ES ", "OpenGL SC "};
-  for (const char* prefix : prefixes) {
-    const std::size_t length = std::strlen(prefix);
-    if (std::strncmp(version, prefix, length) == 0) {
-      version += length;
-      break;
+    // OpenGL ES and SC contexts name their API before the number; skip at most one.
+    const char* const prefixes[] = {"OpenGL ES-CM ", "OpenGL ES-CL ", "OpenGL ES ", "OpenGL SC "};
+    for (const char* prefix : prefixes) {
+        const std::size_t length = std::strlen(prefix);
+        if (std::strncmp(version, prefix, length) == 0) {
+            version += length;
+            break;
+        }
     }
-  }
 
-  // A field that cannot be scanned keeps its 0, so "4" is 4.0 and text is 0.0.
-  int major = 0;
-  int minor = 0;
-  static_cast<void>(std::sscanf(version, "%d.%d", &major, &minor));
-  // A number too large for the code would overflow it; such a string is read
-  // as holding no version at all.
-  const long long wide = static_cast<long long>(major) * 10000 + minor;
-  if (wide > std::numeric_limits<GLVersionCode>::max() ||
-      wide < std::numeric_limits<GLVersionCode>::min()) {
-    major = 0;
-    minor = 0;
-  }
+    // A field that cannot be scanned keeps its 0, so "4" is 4.0 and text is 0.0.
+    int major = 0;
+    int minor = 0;
+    static_cast<void>(std::sscanf(version, "%d.%d", &major, &minor));
+    // A number too large for the code would overflow it; such a string is read
+    // as holding no version at all.
+    const long long wide = static_cast<long long>(major) * 10000 + minor;
+    if (wide > std::numeric_limits<GLVersionCode>::max() ||
+        wide < std::numeric_limits<GLVersionCode>::min()) {
+        major = 0;
+        minor = 0;
+    }
 
-  gl_version_1_0 = provides(major, minor, 1, 0);
-  gl_version_1_1 = provides(major, minor, 1, 1);
-  gl_version_1_2 = provides(major, minor, 1, 2);
-  gl_version_1_3 = provides(major, minor, 1, 3);
-  gl_version_1_4 = provides(major, minor, 1, 4);
-  gl_version_1_5 = provides(major, minor, 1, 5);
-  gl_version_2_0 = provides(major, minor, 2, 0);
-  gl_version_2_1 = provides(major, minor, 2, 1);
-  gl_version_3_0 = provides(major, minor, 3, 0);
-  gl_version_3_1 = provides(major, minor, 3, 1);
-  gl_version_3_2 = provides(major, minor, 3, 2);
-  gl_version_3_3 = provides(major, minor, 3, 3);
-  return major * 10000 + minor;
+    gl_version_1_0 = provides(major, minor, 1, 0);
+    gl_version_1_1 = provides(major, minor, 1, 1);
+    gl_version_1_2 = provides(major, minor, 1, 2);
+    gl_version_1_3 = provides(major, minor, 1, 3);
+    gl_version_1_4 = provides(major, minor, 1, 4);
+    gl_version_1_5 = provides(major, minor, 1, 5);
+    gl_version_2_0 = provides(major, minor, 2, 0);
+    gl_version_2_1 = provides(major, minor, 2, 1);
+    gl_version_3_0 = provides(major, minor, 3, 0);
+    gl_version_3_1 = provides(major, minor, 3, 1);
+    gl_version_3_2 = provides(major, minor, 3, 2);
+    gl_version_3_3 = provides(major, minor, 3, 3);
+    return major * 10000 + minor;
 }
 
 int detect_gl_extensions(GLVersionCode code) {
-  if (code >= 30000) {
-    if (glGetStringi == nullptr || glGetIntegerv == nullptr) return 0;
-    GLint reported = 0;
-    glGetIntegerv(GL_NUM_EXTENSIONS, &reported);
-    const std::uint32_t count = static_cast<std::uint32_t>(reported);
-    if (count == 0) return 0;
-    char** list = gather_indexed(count);
-    if (list == nullptr) return 0;
-    for (int k = 0; k < extension_count; ++k) {
-      *extension_flags[k] = in_list(list, count, extension_names[k]);
+    if (code >= 30000) {
+        if (glGetStringi == nullptr || glGetIntegerv == nullptr) return 0;
+        GLint reported = 0;
+        glGetIntegerv(GL_NUM_EXTENSIONS, &reported);
+        const std::uint32_t count = static_cast<std::uint32_t>(reported);
+        if (count == 0) return 0;
+        char** list = gather_indexed(count);
+        if (list == nullptr) return 0;
+        for (int k = 0; k < extension_count; ++k) {
+            *extension_flags[k] = in_list(list, count, extension_names[k]);
+        }
+        for (std::uint32_t i = 0; i < count; ++i) std::free(list[i]);
+        std::free(list);
+        return 1;
     }
-    for (std::uint32_t i = 0; i < count; ++i) std::free(list[i]);
-    std::free(list);
-    return 1;
-  }
 
-  if (glGetString == nullptr) return 0;
-  const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
-  for (int k = 0; k < extension_count; ++k) {
-    *extension_flags[k] = extensions == nullptr ? 0 : has_word(extensions, extension_names[k]);
-  }
-  return 1;
+    if (glGetString == nullptr) return 0;
+    const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    for (int k = 0; k < extension_count; ++k) {
+        *extension_flags[k] = extensions == nullptr ? 0 : has_word(extensions, extension_names[k]);
+    }
+    return 1;
 }
 
 #undef JAGGO_GL_RESOLVE

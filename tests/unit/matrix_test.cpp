@@ -20,8 +20,7 @@ void apply(const mat4 M, const float v[4], float out[4]) {
 TEST(Mat4, OrthoMapsBoxToClipSpace) {
     mat4 M;
     jaggo::mat4_ortho(M, -2.0f, 2.0f, -1.0f, 1.0f, 0.0f, 1.0f);
-    const mat4 expected = {
-        {0.5f, 0, 0, 0}, {0, 1.0f, 0, 0}, {0, 0, -2.0f, 0}, {0, 0, -1.0f, 1.0f}};
+    const mat4 expected = {{0.5f, 0, 0, 0}, {0, 1.0f, 0, 0}, {0, 0, -2.0f, 0}, {0, 0, -1.0f, 1.0f}};
     for (int c = 0; c < 4; ++c) {
         for (int r = 0; r < 4; ++r) {
             EXPECT_FLOAT_EQ(M[c][r], expected[c][r]) << "column " << c << " row " << r;

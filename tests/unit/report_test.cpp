@@ -1,8 +1,8 @@
 // jaggo tests: the context report against a fake driver: the "Context" line,
 // the information block, the extension list, old contexts and missing strings.
+#include "app/report.h"
 #include "app/command_line.h"
 #include "app/pixel_format.h"
-#include "app/report.h"
 #include "app/required_gl.h"
 #include "gl_loader/gl.h"
 
@@ -87,7 +87,10 @@ protected:
 
 TEST_F(Report, ContextLineCarriesTheReportedCount) {
     jaggo::chosen_pixel_format = 285;
-    const struct { std::int32_t requested, reported; const char* line; } cases[] = {
+    const struct {
+        std::int32_t requested, reported;
+        const char* line;
+    } cases[] = {
         {4, 8, "Context 285 reports MSAA is available with 8 samples\n"},
         {0, 4, "Context 285 reports MSAA is available with 4 samples\n"},
         {4, 0, "Context 285 reports MSAA is unavailable\n"},
@@ -127,21 +130,38 @@ TEST_F(Report, OldContextIsAnsweredFromItsStrings) {
 
 TEST_F(Report, MissingStringsArePrintedAsPlaceholders) {
     vendor = renderer = version = glsl = nullptr;
-    EXPECT_EQ(info(1), rule + "\nGL Vendor    : (none)\nGL Renderer  : (none)\nGL Version   : (none)\n"
-                              "GL Version   : 0.0\nGLSL Version : (none)\n" + rule + "\n(none)\n");
+    EXPECT_EQ(info(1), rule +
+                           "\nGL Vendor    : (none)\nGL Renderer  : (none)\nGL Version   : (none)\n"
+                           "GL Version   : 0.0\nGLSL Version : (none)\n" +
+                           rule + "\n(none)\n");
 }
 
 TEST(RequiredGl, NamesTheFirstMissingEntryPoint) {
     // Fill the table with some address for each required entry point; none is called.
     auto any = reinterpret_cast<void (*)()>(&fake_get_stringi);
 #define JAGGO_FILL(name) name = reinterpret_cast<decltype(name)>(any);
-    JAGGO_FILL(glGetString) JAGGO_FILL(glGetIntegerv) JAGGO_FILL(glViewport) JAGGO_FILL(glClear)
-    JAGGO_FILL(glEnable) JAGGO_FILL(glDisable) JAGGO_FILL(glDrawArrays) JAGGO_FILL(glGenBuffers)
-    JAGGO_FILL(glBindBuffer) JAGGO_FILL(glBufferData) JAGGO_FILL(glCreateShader)
-    JAGGO_FILL(glShaderSource) JAGGO_FILL(glCompileShader) JAGGO_FILL(glCreateProgram)
-    JAGGO_FILL(glAttachShader) JAGGO_FILL(glLinkProgram) JAGGO_FILL(glGetUniformLocation)
-    JAGGO_FILL(glGetAttribLocation) JAGGO_FILL(glEnableVertexAttribArray)
-    JAGGO_FILL(glVertexAttribPointer) JAGGO_FILL(glUseProgram) JAGGO_FILL(glUniformMatrix4fv)
+    JAGGO_FILL(glGetString)
+    JAGGO_FILL(glGetIntegerv)
+    JAGGO_FILL(glViewport)
+    JAGGO_FILL(glClear)
+    JAGGO_FILL(glEnable)
+    JAGGO_FILL(glDisable)
+    JAGGO_FILL(glDrawArrays)
+    JAGGO_FILL(glGenBuffers)
+    JAGGO_FILL(glBindBuffer)
+    JAGGO_FILL(glBufferData)
+    JAGGO_FILL(glCreateShader)
+    JAGGO_FILL(glShaderSource)
+    JAGGO_FILL(glCompileShader)
+    JAGGO_FILL(glCreateProgram)
+    JAGGO_FILL(glAttachShader)
+    JAGGO_FILL(glLinkProgram)
+    JAGGO_FILL(glGetUniformLocation)
+    JAGGO_FILL(glGetAttribLocation)
+    JAGGO_FILL(glEnableVertexAttribArray)
+    JAGGO_FILL(glVertexAttribPointer)
+    JAGGO_FILL(glUseProgram)
+    JAGGO_FILL(glUniformMatrix4fv)
 #undef JAGGO_FILL
     glGetStringi = nullptr;  // optional: the report does without it
     EXPECT_EQ(jaggo::first_missing_entry_point(), nullptr);
