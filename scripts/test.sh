@@ -22,6 +22,7 @@ run_suite() {  # build dir, extra cmake arguments...
     ctest --test-dir "$dir" --output-on-failure -j"$jobs" || failed=1
 }
 
+scripts/check-format.sh || failed=1
 run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DJAGGO_SANITIZE=ON
 
