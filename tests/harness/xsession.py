@@ -172,3 +172,15 @@ def close_via_window_manager(display, window):
     x11.XSendEvent(dpy, int(window), 0, 0, ctypes.byref(ev))
     x11.XFlush(dpy)
     x11.XCloseDisplay(dpy)
+
+
+def status_kib(pid, field="VmRSS"):
+    """A memory figure of a running process from /proc/PID/status, in KiB (None once it is gone)."""
+    try:
+        with open("/proc/%d/status" % pid) as f:
+            for line in f:
+                if line.startswith(field + ":"):
+                    return int(line.split()[1])
+    except OSError:
+        return None
+    return None

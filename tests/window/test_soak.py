@@ -1,0 +1,155 @@
+# jaggo tests: long runs on a private Xvfb: repeated start and Escape, memory under
+# resizes and Space presses, and the heap allocations of the steady frame loop.
+import os
+import sys
+import tempfile
+import time
+import unittest
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "harness"))
+import xsession as xs  # noqa: E402
+
+DISPLAY = None
+SERVER = None
+
+CYCLES = 50
+RESIZE_SECONDS = 20.0
+WARM_UP_SECONDS = 5.0
+# The resident floor at 800x400 may rise by this much from the first quarter of the
+# rounds after warm-up to the last.
+RSS_GROWTH_LIMIT_KIB = 1024
+SIZES = [(640, 480), (1000, 700), (320, 200), (900, 300), (500, 500)]
+
+
+def setUpModule():
+    global SERVER, DISPLAY
+    SERVER, DISPLAY = xs.start_xvfb()
+
+
+def tearDownModule():
+    xs.stop(SERVER)
+
+
+def end(proc):
+    if proc.poll() is None:
+        proc.kill()
+    return xs.communicate(proc)
+
+
+class Soak(unittest.TestCase):
+    def test_fifty_start_run_escape_cycles(self):
+        failures = []
+        start = time.monotonic()
+        for cycle in range(CYCLES):
+            proc = xs.start_jaggo(DISPLAY)
+            try:
+                window = xs.find_window(DISPLAY, proc)
+                if window is None:
+                    failures.append((cycle, "no window", proc.poll()))
+                    continue
+                time.sleep(0.1)
+                xs.xdotool(DISPLAY, "key", "--window", window, "Escape")
+                status = xs.wait_exit(proc, 15)
+            finally:
+                out, err = end(proc)
+            if status != 0 or err != "" or "Requesting MSAA with 4 samples\n" not in out:
+                failures.append((cycle, status, err[-2000:]))
+        print("%d cycles in %.1f s" % (CYCLES, time.monotonic() - start))
+        self.assertEqual(failures, [])
+
+    def test_memory_stays_flat_under_resizes_and_space(self):
+        # A fixed mmap threshold has glibc give large freed blocks (framebuffers of
+        # old sizes) back at once instead of caching them, so what stays resident is
+        # what is live. The sanitizer's quarantine keeps freed blocks on purpose; off.
+        env = {"GLIBC_TUNABLES": "glibc.malloc.mmap_threshold=131072"}
+        if os.environ.get("ASAN_OPTIONS"):
+            env["ASAN_OPTIONS"] = os.environ["ASAN_OPTIONS"] + ":quarantine_size_mb=0"
+        proc = xs.start_jaggo(DISPLAY, **env)
+        try:
+            window = xs.find_window(DISPLAY, proc)
+            self.assertIsNotNone(window, "no Jaggoscope window")
+            # After each round of sizes the window goes back to 800x400 and the
+            # floor of a few readings is taken once the old buffers are gone.
+            floors = []  # (seconds since start, lowest VmRSS in KiB)
+            start = time.monotonic()
+            resizes = 0
+            while time.monotonic() - start < RESIZE_SECONDS and proc.poll() is None:
+                for width, height in SIZES:
+                    xs.xdotool(DISPLAY, "windowsize", window, str(width), str(height))
+                    if resizes % 2 == 0:
+                        xs.xdotool(DISPLAY, "key", "--window", window, "space")
+                    resizes += 1
+                    time.sleep(0.05)
+                xs.xdotool(DISPLAY, "windowsize", window, "800", "400")
+                readings = []
+                for _ in range(3):
+                    time.sleep(0.1)
+                    readings.append(xs.status_kib(proc.pid))
+                if None not in readings:
+                    floors.append((time.monotonic() - start, min(readings)))
+            self.assertIsNone(proc.poll(), "jaggo ended during the resizes")
+            peak = xs.status_kib(proc.pid, "VmHWM")
+            xs.xdotool(DISPLAY, "key", "--window", window, "Escape")
+            status = xs.wait_exit(proc, 15)
+        finally:
+            out, err = end(proc)
+        self.assertEqual(status, 0, err)
+        self.assertEqual(err, "")
+
+        steady = [rss for t, rss in floors if t >= WARM_UP_SECONDS]
+        self.assertGreaterEqual(len(steady), 8, "too few rounds: %d" % len(steady))
+        quarter = len(steady) // 4
+        first, last = min(steady[:quarter]), min(steady[-quarter:])
+        print("%d resizes in %d rounds; VmRSS floor KiB: first round %d, first quarter after warm-up %d, "
+              "last quarter %d, growth %d (limit %d); VmHWM %d"
+              % (resizes, len(floors), floors[0][1], first, last, last - first, RSS_GROWTH_LIMIT_KIB, peak))
+        self.assertLessEqual(last - first, RSS_GROWTH_LIMIT_KIB)
+
+
+class FrameAllocations(unittest.TestCase):
+    """jaggo preloaded with the allocation counter (tests/tools/alloc_counter.cpp)."""
+
+    def test_steady_frames_allocate_nothing_in_our_code(self):
+        counter = os.environ.get("JAGGO_ALLOC_COUNTER")
+        if not counter:
+            self.skipTest("JAGGO_ALLOC_COUNTER is not set")
+        with tempfile.TemporaryDirectory() as scratch:
+            report = os.path.join(scratch, "alloc.txt")
+            proc = xs.start_jaggo(DISPLAY, "-x", LD_PRELOAD=counter, JAGGO_ALLOC_REPORT=report)
+            try:
+                window = xs.find_window(DISPLAY, proc)
+                if window is None:
+                    self.fail("no Jaggoscope window: status %s, %r" % (proc.poll(), end(proc)))
+                time.sleep(2.0)
+                xs.xdotool(DISPLAY, "key", "--window", window, "Escape")
+                status = xs.wait_exit(proc, 15)
+            finally:
+                out, err = end(proc)
+            self.assertEqual(status, 0, err)
+            self.assertEqual(err, "")
+            with open(report) as f:
+                lines = f.read().splitlines()
+        figures = {}
+        for line in lines:
+            key, _, value = line.partition("=")
+            if key != "steady_other_caller":
+                figures[key] = int(value)
+        callers = sorted({line.partition("=")[2] for line in lines if line.startswith("steady_other_caller=")})
+        print("\n".join(line for line in lines if not line.startswith("steady_other_caller=")))
+        print("library callers allocating in steady frames: " + ", ".join(callers))
+
+        # The extension list after the report's second rule, one name a line.
+        extensions = [line for line in out.split("-" * 61 + "\n", 2)[-1].splitlines() if line]
+        self.assertGreater(len(extensions), 0, out)
+        # The counter saw the loader's list, one block per name and the array:
+        # our allocations are seen and attributed, so the zero below means something.
+        self.assertGreaterEqual(figures["startup_ours"], len(extensions) + 1)
+        self.assertGreaterEqual(figures["steady_frames"], 20)
+        self.assertEqual(figures["steady_ours"], 0)
+
+
+if __name__ == "__main__":
+    if not xs.have_tools("Xvfb", "xdotool"):
+        print("skipped: Xvfb or xdotool is missing")
+        sys.exit(xs.SKIP)
+    unittest.main(verbosity=2)
