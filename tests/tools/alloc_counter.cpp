@@ -61,8 +61,8 @@ std::atomic<long> steady_other_threads{0};
 
 // Address ranges of the executable and of the allocator's own objects.
 struct Range {
-  std::uintptr_t from;
-  std::uintptr_t to;
+    std::uintptr_t from;
+    std::uintptr_t to;
 };
 constexpr int max_ranges = 32;
 Range exe_ranges[max_ranges];
@@ -76,190 +76,199 @@ void* other_callers[max_callers];
 int other_caller_count = 0;
 
 bool in(const Range* ranges, int count, std::uintptr_t address) {
-  for (int i = 0; i < count; ++i) {
-    if (address >= ranges[i].from && address < ranges[i].to) return true;
-  }
-  return false;
+    for (int i = 0; i < count; ++i) {
+        if (address >= ranges[i].from && address < ranges[i].to) return true;
+    }
+    return false;
 }
 
 bool is_allocator(const char* path) {
-  const char* base = std::strrchr(path, '/');
-  base = base != nullptr ? base + 1 : path;
-  return std::strncmp(base, "libc.so", 7) == 0 || std::strncmp(base, "libstdc++", 9) == 0 ||
-         std::strncmp(base, "libgcc_s", 8) == 0 || std::strstr(base, "alloc_counter") != nullptr;
+    const char* base = std::strrchr(path, '/');
+    base = base != nullptr ? base + 1 : path;
+    return std::strncmp(base, "libc.so", 7) == 0 || std::strncmp(base, "libstdc++", 9) == 0 ||
+           std::strncmp(base, "libgcc_s", 8) == 0 || std::strstr(base, "alloc_counter") != nullptr;
 }
 
 int note_object(dl_phdr_info* info, std::size_t, void*) {
-  const bool exe = info->dlpi_name == nullptr || info->dlpi_name[0] == '\0';
-  if (!exe && !is_allocator(info->dlpi_name)) return 0;
-  for (int i = 0; i < info->dlpi_phnum; ++i) {
-    const ElfW(Phdr)& header = info->dlpi_phdr[i];
-    if (header.p_type != PT_LOAD) continue;
-    const Range range{info->dlpi_addr + header.p_vaddr, info->dlpi_addr + header.p_vaddr + header.p_memsz};
-    if (exe && exe_count < max_ranges) exe_ranges[exe_count++] = range;
-    if (!exe && allocator_count < max_ranges) allocator_ranges[allocator_count++] = range;
-  }
-  return 0;
+    const bool exe = info->dlpi_name == nullptr || info->dlpi_name[0] == '\0';
+    if (!exe && !is_allocator(info->dlpi_name)) return 0;
+    for (int i = 0; i < info->dlpi_phnum; ++i) {
+        const ElfW(Phdr)& header = info->dlpi_phdr[i];
+        if (header.p_type != PT_LOAD) continue;
+        const Range range{info->dlpi_addr + header.p_vaddr,
+                          info->dlpi_addr + header.p_vaddr + header.p_memsz};
+        if (exe && exe_count < max_ranges) exe_ranges[exe_count++] = range;
+        if (!exe && allocator_count < max_ranges) allocator_ranges[allocator_count++] = range;
+    }
+    return 0;
 }
 
 // The first caller outside the allocator, or null when the stack cannot be read.
 void* first_caller() {
-  void* stack[48];
-  const int depth = backtrace(stack, 48);
-  for (int i = 1; i < depth; ++i) {
-    if (!in(allocator_ranges, allocator_count, reinterpret_cast<std::uintptr_t>(stack[i]))) return stack[i];
-  }
-  return nullptr;
+    void* stack[48];
+    const int depth = backtrace(stack, 48);
+    for (int i = 1; i < depth; ++i) {
+        if (!in(allocator_ranges, allocator_count, reinterpret_cast<std::uintptr_t>(stack[i])))
+            return stack[i];
+    }
+    return nullptr;
 }
 
 // Counts one new block (called with `inside` clear).
 void count_block() {
-  ++thread_blocks;
-  if (!following || phase == shutdown) return;
-  const bool steady = phase != startup && frames >= warmup;
-  if (!main_thread) {
-    if (steady) steady_other_threads.fetch_add(1, std::memory_order_relaxed);
-    return;
-  }
-  if (phase == swap || phase == poll) {
-    if (steady && phase == swap) ++steady_swap;
-    if (steady && phase == poll) ++steady_poll;
-    if (!steady) return;
-  } else if (phase == draw && !steady) {
-    return;
-  }
-  inside = 1;
-  void* caller = first_caller();
-  inside = 0;
-  const bool ours = caller != nullptr && in(exe_ranges, exe_count, reinterpret_cast<std::uintptr_t>(caller));
-  if (phase == startup) {
-    ++(ours ? startup_ours : startup_other);
-  } else if (ours) {
-    ++steady_ours;
-  } else {
-    if (phase == draw) ++steady_draw_other;
-    if (other_caller_count < max_callers) other_callers[other_caller_count++] = caller;
-  }
+    ++thread_blocks;
+    if (!following || phase == shutdown) return;
+    const bool steady = phase != startup && frames >= warmup;
+    if (!main_thread) {
+        if (steady) steady_other_threads.fetch_add(1, std::memory_order_relaxed);
+        return;
+    }
+    if (phase == swap || phase == poll) {
+        if (steady && phase == swap) ++steady_swap;
+        if (steady && phase == poll) ++steady_poll;
+        if (!steady) return;
+    } else if (phase == draw && !steady) {
+        return;
+    }
+    inside = 1;
+    void* caller = first_caller();
+    inside = 0;
+    const bool ours =
+        caller != nullptr && in(exe_ranges, exe_count, reinterpret_cast<std::uintptr_t>(caller));
+    if (phase == startup) {
+        ++(ours ? startup_ours : startup_other);
+    } else if (ours) {
+        ++steady_ours;
+    } else {
+        if (phase == draw) ++steady_draw_other;
+        if (other_caller_count < max_callers) other_callers[other_caller_count++] = caller;
+    }
 }
 
 void write_report() {
-  const int fd = open(report_path, O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  if (fd < 0) return;
-  char text[4096];
-  int used = std::snprintf(text, sizeof text,
-                           "warmup=%ld\nframes=%ld\nsteady_frames=%ld\nstartup_ours=%ld\nstartup_other=%ld\n"
-                           "steady_ours=%ld\nsteady_draw_other=%ld\nsteady_swap=%ld\nsteady_poll=%ld\n"
-                           "steady_other_threads=%ld\n",
-                           warmup, frames, frames > warmup ? frames - warmup : 0, startup_ours, startup_other,
-                           steady_ours, steady_draw_other, steady_swap, steady_poll,
-                           steady_other_threads.load());
-  for (int i = 0; i < other_caller_count && used > 0 && used < static_cast<int>(sizeof text) - 200; ++i) {
-    Dl_info where{};
-    const char* name = dladdr(other_callers[i], &where) != 0 && where.dli_fname ? where.dli_fname : "?";
-    used += std::snprintf(text + used, sizeof text - static_cast<std::size_t>(used), "steady_other_caller=%s\n",
-                          name);
-  }
-  if (used > 0) {
-    const ssize_t written = write(fd, text, static_cast<std::size_t>(used));
-    static_cast<void>(written);
-  }
-  close(fd);
+    const int fd = open(report_path, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) return;
+    char text[4096];
+    int used =
+        std::snprintf(text, sizeof text,
+                      "warmup=%ld\nframes=%ld\nsteady_frames=%ld\nstartup_ours=%ld\nstartup_other=%ld\n"
+                      "steady_ours=%ld\nsteady_draw_other=%ld\nsteady_swap=%ld\nsteady_poll=%ld\n"
+                      "steady_other_threads=%ld\n",
+                      warmup, frames, frames > warmup ? frames - warmup : 0, startup_ours, startup_other,
+                      steady_ours, steady_draw_other, steady_swap, steady_poll, steady_other_threads.load());
+    for (int i = 0; i < other_caller_count && used > 0 && used < static_cast<int>(sizeof text) - 200; ++i) {
+        Dl_info where{};
+        const char* name = dladdr(other_callers[i], &where) != 0 && where.dli_fname ? where.dli_fname : "?";
+        used += std::snprintf(text + used, sizeof text - static_cast<std::size_t>(used),
+                              "steady_other_caller=%s\n", name);
+    }
+    if (used > 0) {
+        const ssize_t written = write(fd, text, static_cast<std::size_t>(used));
+        static_cast<void>(written);
+    }
+    close(fd);
 }
 
 __attribute__((constructor)) void start_counting() {
-  main_thread = 1;
-  report_path = std::getenv("JAGGO_ALLOC_REPORT");
-  if (report_path == nullptr || *report_path == '\0') return;
-  if (const char* text = std::getenv("JAGGO_ALLOC_WARMUP")) warmup = std::strtol(text, nullptr, 10);
-  inside = 1;
-  void* stack[4];
-  backtrace(stack, 4);  // loads the unwinder now, not in the middle of a frame
-  dl_iterate_phdr(note_object, nullptr);
-  inside = 0;
-  following = true;
+    main_thread = 1;
+    report_path = std::getenv("JAGGO_ALLOC_REPORT");
+    if (report_path == nullptr || *report_path == '\0') return;
+    if (const char* text = std::getenv("JAGGO_ALLOC_WARMUP")) warmup = std::strtol(text, nullptr, 10);
+    inside = 1;
+    void* stack[4];
+    backtrace(stack, 4);  // loads the unwinder now, not in the middle of a frame
+    dl_iterate_phdr(note_object, nullptr);
+    inside = 0;
+    following = true;
 }
 
 template <typename Fn>
 Fn next(const char* name) {
-  inside = 1;
-  Fn fn = reinterpret_cast<Fn>(dlsym(RTLD_NEXT, name));
-  inside = 0;
-  return fn;
+    inside = 1;
+    Fn fn = reinterpret_cast<Fn>(dlsym(RTLD_NEXT, name));
+    inside = 0;
+    return fn;
 }
 
 }  // namespace
 
 extern "C" {
 
-long jaggo_alloc_blocks() { return thread_blocks; }
-long jaggo_alloc_frees() { return thread_frees; }
+long jaggo_alloc_blocks() {
+    return thread_blocks;
+}
+long jaggo_alloc_frees() {
+    return thread_frees;
+}
 
 void* malloc(std::size_t size) noexcept {
-  void* block = __libc_malloc(size);
-  if (block != nullptr && !inside) count_block();
-  return block;
+    void* block = __libc_malloc(size);
+    if (block != nullptr && !inside) count_block();
+    return block;
 }
 
 void* calloc(std::size_t count, std::size_t size) noexcept {
-  void* block = __libc_calloc(count, size);
-  if (block != nullptr && !inside) count_block();
-  return block;
+    void* block = __libc_calloc(count, size);
+    if (block != nullptr && !inside) count_block();
+    return block;
 }
 
 void* realloc(void* old, std::size_t size) noexcept {
-  void* block = __libc_realloc(old, size);
-  if (block != nullptr && !inside) count_block();
-  return block;
+    void* block = __libc_realloc(old, size);
+    if (block != nullptr && !inside) count_block();
+    return block;
 }
 
 void* memalign(std::size_t alignment, std::size_t size) noexcept {
-  void* block = __libc_memalign(alignment, size);
-  if (block != nullptr && !inside) count_block();
-  return block;
+    void* block = __libc_memalign(alignment, size);
+    if (block != nullptr && !inside) count_block();
+    return block;
 }
 
-void* aligned_alloc(std::size_t alignment, std::size_t size) noexcept { return memalign(alignment, size); }
+void* aligned_alloc(std::size_t alignment, std::size_t size) noexcept {
+    return memalign(alignment, size);
+}
 
 int posix_memalign(void** result, std::size_t alignment, std::size_t size) noexcept {
-  if (alignment % sizeof(void*) != 0 || (alignment & (alignment - 1)) != 0) return EINVAL;
-  void* block = memalign(alignment, size);
-  if (block == nullptr) return ENOMEM;
-  *result = block;
-  return 0;
+    if (alignment % sizeof(void*) != 0 || (alignment & (alignment - 1)) != 0) return EINVAL;
+    void* block = memalign(alignment, size);
+    if (block == nullptr) return ENOMEM;
+    *result = block;
+    return 0;
 }
 
 void free(void* block) noexcept {
-  if (block != nullptr && !inside) ++thread_frees;
-  __libc_free(block);
+    if (block != nullptr && !inside) ++thread_frees;
+    __libc_free(block);
 }
 
 // The frame markers. GLFW's functions are looked up behind this library.
 struct GLFWwindow;
 
 void glfwSwapBuffers(GLFWwindow* window) {
-  static auto real = next<void (*)(GLFWwindow*)>("glfwSwapBuffers");
-  if (main_thread && phase != shutdown) {
-    ++frames;
-    phase = swap;
-  }
-  real(window);
-  if (main_thread && phase != shutdown) phase = draw;
+    static auto real = next<void (*)(GLFWwindow*)>("glfwSwapBuffers");
+    if (main_thread && phase != shutdown) {
+        ++frames;
+        phase = swap;
+    }
+    real(window);
+    if (main_thread && phase != shutdown) phase = draw;
 }
 
 void glfwPollEvents() {
-  static auto real = next<void (*)()>("glfwPollEvents");
-  if (main_thread && phase != shutdown && phase != startup) phase = poll;
-  real();
-  if (main_thread && phase != shutdown && phase != startup) phase = draw;
+    static auto real = next<void (*)()>("glfwPollEvents");
+    if (main_thread && phase != shutdown && phase != startup) phase = poll;
+    real();
+    if (main_thread && phase != shutdown && phase != startup) phase = draw;
 }
 
 void glfwDestroyWindow(GLFWwindow* window) {
-  static auto real = next<void (*)(GLFWwindow*)>("glfwDestroyWindow");
-  if (main_thread && following && phase != shutdown) {
-    phase = shutdown;
-    write_report();
-  }
-  real(window);
+    static auto real = next<void (*)(GLFWwindow*)>("glfwDestroyWindow");
+    if (main_thread && following && phase != shutdown) {
+        phase = shutdown;
+        write_report();
+    }
+    real(window);
 }
 
 }  // extern "C"
