@@ -5,6 +5,7 @@
 // so both programs load the same libraries the same way. It has no report, no loader table
 // and no frame loop. After the one frame it sleeps in glfwWaitEvents until Escape or a close
 // request, so that the probe (first_frame) can see the picture and read its memory.
+// With -r it redraws and swaps that frame until then, as busy as jaggo's loop.
 #define GLFW_INCLUDE_NONE
 #include <GLFW/glfw3.h>
 
@@ -92,7 +93,8 @@ void key_callback(GLFWwindow* window, int key, int, int action, int) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    const bool redraw = argc > 1 && argv[1][0] == '-' && argv[1][1] == 'r';
     if (!glfwInit()) return 1;
     glfwWindowHint(GLFW_SAMPLES, 4);
     glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 2);
@@ -125,28 +127,39 @@ int main() {
 
     // jaggo's first frame, unturned: an orthographic view 4 wide and 2 high,
     // the squares moved to x = -1 and x = 1, the right one multisampled.
-    int width = 0;
-    int height = 0;
-    glfwGetFramebufferSize(window, &width, &height);
-    const GLfloat ratio = static_cast<GLfloat>(width) / static_cast<GLfloat>(height);
-    glViewport(0, 0, width, height);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glUseProgram(program);
-    for (int side = 0; side < 2; ++side) {
-        const GLfloat x = side == 0 ? -1.0f : 1.0f;
-        // Column-major: scale x by 1/ratio, keep y, flip z for the 0..1 depth range, move by x.
-        const GLfloat mvp_matrix[16] = {1.0f / ratio, 0, 0, 0, 0, 1, 0, 0, 0, 0, -2, 0, x / ratio, 0, -1, 1};
-        glUniformMatrix4fv(mvp, 1, 0, mvp_matrix);
-        if (side == 1) {
-            glEnable(GL_MULTISAMPLE);
-        } else {
-            glDisable(GL_MULTISAMPLE);
+    const auto draw = [&]() {
+        int width = 0;
+        int height = 0;
+        glfwGetFramebufferSize(window, &width, &height);
+        const GLfloat ratio = static_cast<GLfloat>(width) / static_cast<GLfloat>(height);
+        glViewport(0, 0, width, height);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glUseProgram(program);
+        for (int side = 0; side < 2; ++side) {
+            const GLfloat x = side == 0 ? -1.0f : 1.0f;
+            // Column-major: scale x by 1/ratio, keep y, flip z for the 0..1 depth range, move by x.
+            const GLfloat mvp_matrix[16] = {1.0f / ratio, 0, 0,         0, 0,  1, 0, 0, 0, 0,
+                                            -2,           0, x / ratio, 0, -1, 1};
+            glUniformMatrix4fv(mvp, 1, 0, mvp_matrix);
+            if (side == 1) {
+                glEnable(GL_MULTISAMPLE);
+            } else {
+                glDisable(GL_MULTISAMPLE);
+            }
+            glDrawArrays(GL_TRIANGLE_FAN, 0, 4);
         }
-        glDrawArrays(GL_TRIANGLE_FAN, 0, 4);
-    }
-    glfwSwapBuffers(window);
+        glfwSwapBuffers(window);
+    };
+    draw();
 
-    while (!glfwWindowShouldClose(window)) glfwWaitEvents();
+    while (!glfwWindowShouldClose(window)) {
+        if (redraw) {
+            draw();
+            glfwPollEvents();
+        } else {
+            glfwWaitEvents();
+        }
+    }
     glfwDestroyWindow(window);
     glfwTerminate();
     return 0;
