@@ -111,11 +111,12 @@ GLVersionCode detect_gl_version() {
     static_cast<void>(std::sscanf(version, "%d.%d", &major, &minor));
     // A number too large for the code would overflow it; such a string is read
     // as holding no version at all.
-    const long long wide = static_cast<long long>(major) * 10000 + minor;
+    long long wide = static_cast<long long>(major) * 10000 + minor;
     if (wide > std::numeric_limits<GLVersionCode>::max() ||
         wide < std::numeric_limits<GLVersionCode>::min()) {
         major = 0;
         minor = 0;
+        wide = 0;
     }
 
     gl_version_1_0 = provides(major, minor, 1, 0);
@@ -130,7 +131,8 @@ GLVersionCode detect_gl_version() {
     gl_version_3_1 = provides(major, minor, 3, 1);
     gl_version_3_2 = provides(major, minor, 3, 2);
     gl_version_3_3 = provides(major, minor, 3, 3);
-    return major * 10000 + minor;
+    // Computed wide: major * 10000 alone may overflow even when the sum fits.
+    return static_cast<GLVersionCode>(wide);
 }
 
 int detect_gl_extensions(GLVersionCode code) {
