@@ -45,7 +45,8 @@ class Soak(unittest.TestCase):
             try:
                 window = xs.find_window(DISPLAY, proc)
                 if window is None:
-                    failures.append((cycle, "no window", proc.poll()))
+                    status = xs.wait_exit(proc, 5)
+                    failures.append((cycle, "no window", status, end(proc)))
                     continue
                 time.sleep(0.1)
                 xs.xdotool(DISPLAY, "key", "--window", window, "Escape")
@@ -103,7 +104,11 @@ class Soak(unittest.TestCase):
         print("%d resizes in %d rounds; VmRSS floor KiB: first round %d, first quarter after warm-up %d, "
               "last quarter %d, growth %d (limit %d); VmHWM %d"
               % (resizes, len(floors), floors[0][1], first, last, last - first, RSS_GROWTH_LIMIT_KIB, peak))
-        self.assertLessEqual(last - first, RSS_GROWTH_LIMIT_KIB)
+        # The sanitizer's allocator keeps freed memory in its own caches, so
+        # resident size says nothing about live memory there; the run above still
+        # has to end cleanly, and leaks are reported at exit.
+        if not os.environ.get("JAGGO_SANITIZED"):
+            self.assertLessEqual(last - first, RSS_GROWTH_LIMIT_KIB)
 
 
 class FrameAllocations(unittest.TestCase):
