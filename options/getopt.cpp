@@ -38,16 +38,16 @@ std::int32_t getopt(int argc, char* const argv[], const char* optstring) {
     optopt = c;
 
     // A plain character search: a ':' standing in optstring is found too.
-    const char* spec = std::strchr(optstring, c);
+    const char* found = std::strchr(optstring, c);
     std::int32_t result = c;
-    if (spec == nullptr) {
+    if (found == nullptr) {
         result = '?';
-    } else if (spec[1] == ':') {
+    } else if (found[1] == ':') {
         optarg = optpos + 1;
         optpos = nullptr;
         ++optind;
         if (*optarg != '\0') return c;
-        if (spec[2] == ':') {  // optional argument, which must be attached
+        if (found[2] == ':') {  // optional argument, which must be attached
             optarg = nullptr;
             return c;
         }
