@@ -20,3 +20,8 @@ list(APPEND JAGGO_TEST_ENV "GLX_PROBE=$<TARGET_FILE:glx_probe>")
 add_test(NAME window_report_and_picture COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/window/test_report_and_picture.py)
 set_tests_properties(window_report_and_picture PROPERTIES LABELS window SKIP_RETURN_CODE 77 TIMEOUT 300
   ENVIRONMENT "${JAGGO_TEST_ENV}")
+
+# The README's run command without a display (its part after the build).
+add_test(NAME process_headless_run COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/process/test_headless_run.py)
+set_tests_properties(process_headless_run PROPERTIES LABELS "process;window" SKIP_RETURN_CODE 77 TIMEOUT 120
+  ENVIRONMENT "${JAGGO_TEST_ENV}")
