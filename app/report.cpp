@@ -25,25 +25,6 @@ const char* text_or_placeholder(const GLubyte* text) {
     return text != nullptr ? reinterpret_cast<const char*>(text) : no_string_placeholder;
 }
 
-// The leading "major.minor" of a GL_VERSION string, after one of the
-// OpenGL ES / SC prefixes; fields that cannot be read stay 0.
-void parse_version(const GLubyte* version, GLint* major, GLint* minor) {
-    *major = 0;
-    *minor = 0;
-    if (version == nullptr) return;
-    const char* text = reinterpret_cast<const char*>(version);
-    static const char* const prefixes[] = {"OpenGL ES-CM ", "OpenGL ES-CL ", "OpenGL ES ", "OpenGL SC "};
-    for (const char* prefix : prefixes) {
-        std::size_t n = 0;
-        while (prefix[n] != '\0' && prefix[n] == text[n]) ++n;
-        if (prefix[n] == '\0') {
-            text += n;
-            break;
-        }
-    }
-    std::sscanf(text, "%d.%d", major, minor);
-}
-
 // Prints each blank-separated name of a GL_EXTENSIONS string on its own line.
 void print_extension_string(const GLubyte* extensions) {
     if (extensions == nullptr) {
@@ -82,7 +63,7 @@ void print_context_info(std::int32_t list) {
     // exist from 3.0 on; older contexts are answered from their strings.
     GLint major = 0;
     GLint minor = 0;
-    parse_version(version, &major, &minor);
+    if (version != nullptr) read_gl_version(reinterpret_cast<const char*>(version), &major, &minor);
     const bool indexed = major >= 3 && glGetStringi != nullptr;
     if (indexed) {
         glGetIntegerv(GL_MAJOR_VERSION, &major);

@@ -45,6 +45,10 @@ GLVersionCode load_gl(GLQueryFn query);
 GLVersionCode load_gl_with(GLResolveFn resolve, void* user);
 GLProc query_resolver(void* user, const char* name);
 GLVersionCode detect_gl_version();
+// The major and minor numbers that begin a GL_VERSION string, after at most one
+// "OpenGL ES-CM ", "OpenGL ES-CL ", "OpenGL ES " or "OpenGL SC " prefix; a number
+// that cannot be read is 0.
+void read_gl_version(const char* version, int* major, int* minor);
 int detect_gl_extensions(GLVersionCode code);
 
 }  // namespace jaggo::gl

@@ -90,11 +90,9 @@ GLVersionCode load_gl_with(GLResolveFn resolve, void* user) {
     return code;
 }
 
-GLVersionCode detect_gl_version() {
-    const GLubyte* text = glGetString(GL_VERSION);
-    if (text == nullptr) return 0;
-    const char* version = reinterpret_cast<const char*>(text);
-
+void read_gl_version(const char* version, int* major, int* minor) {
+    *major = 0;
+    *minor = 0;
     // OpenGL ES and SC contexts name their API before the number; skip at most one.
     const char* const prefixes[] = {"OpenGL ES-CM ", "OpenGL ES-CL ", "OpenGL ES ", "OpenGL SC "};
     for (const char* prefix : prefixes) {
@@ -104,11 +102,16 @@ GLVersionCode detect_gl_version() {
             break;
         }
     }
-
     // A field that cannot be scanned keeps its 0, so "4" is 4.0 and text is 0.0.
+    static_cast<void>(std::sscanf(version, "%d.%d", major, minor));
+}
+
+GLVersionCode detect_gl_version() {
+    const GLubyte* text = glGetString(GL_VERSION);
+    if (text == nullptr) return 0;
     int major = 0;
     int minor = 0;
-    static_cast<void>(std::sscanf(version, "%d.%d", &major, &minor));
+    read_gl_version(reinterpret_cast<const char*>(text), &major, &minor);
     // A number too large for the code would overflow it; such a string is read
     // as holding no version at all.
     long long wide = static_cast<long long>(major) * 10000 + minor;
