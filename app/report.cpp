@@ -2,7 +2,6 @@
 // and on request the extension list, as the driver answers each query.
 #include "app/report.h"
 
-#include <cstddef>
 #include <cstdio>
 
 #include "app/command_line.h"
