@@ -14,7 +14,8 @@ read -r number <"$fifo"
 rm -f "$fifo"
 export DISPLAY=":$number"
 unset WAYLAND_DISPLAY
-trap 'kill "$xvfb" 2>/dev/null || true' EXIT
+# Wait for the server to be gone, so no later X server starts beside a dying one.
+trap 'kill "$xvfb" 2>/dev/null || true; wait "$xvfb" 2>/dev/null || true' EXIT
 
 "$jaggo" "$@" &
 app=$!

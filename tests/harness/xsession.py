@@ -37,7 +37,26 @@ def start_xvfb(size="1024x768x24"):
     if not number.strip():
         proc.kill()
         raise RuntimeError("Xvfb did not start")
-    return proc, ":" + number.decode().strip()
+    display = ":" + number.decode().strip()
+    wait_for_clients(display)
+    return proc, display
+
+
+def wait_for_clients(display, timeout=10.0):
+    """Returns once a client can open the display (one connection, closed at once)."""
+    x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    end = time.monotonic() + timeout
+    while True:
+        dpy = x11.XOpenDisplay(display.encode())
+        if dpy:
+            x11.XCloseDisplay(dpy)
+            return
+        if time.monotonic() > end:
+            raise RuntimeError("no client can open " + display)
+        time.sleep(0.05)
 
 
 def stop(proc):
