@@ -102,6 +102,19 @@ def communicate(proc, timeout=None):
     return out.decode(errors="replace"), err.decode(errors="replace")
 
 
+def end(proc):
+    """Kills jaggo if it still runs; returns the rest of its standard output and its standard error."""
+    if proc.poll() is None:
+        proc.kill()
+    return communicate(proc)
+
+
+def escape(display, proc, window, timeout):
+    """Presses Escape in jaggo's window; its exit status, or None if it still runs after timeout seconds."""
+    xdotool(display, "key", "--window", window, "Escape")
+    return wait_exit(proc, timeout)
+
+
 def find_window(display, proc, timeout=20.0):
     """The id of jaggo's mapped "Jaggoscope" window, or None."""
     end = time.monotonic() + timeout

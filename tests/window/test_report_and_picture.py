@@ -74,23 +74,19 @@ class Jaggo:
         self.lines = xs.read_lines(self.proc, 9)
         self.window = xs.find_window(DISPLAY, self.proc)
         if self.window is None or len(self.lines) < 9:
-            self.proc.kill()
-            out, err = xs.communicate(self.proc)
+            out, err = xs.end(self.proc)
             self.test.fail("jaggo did not start: %r %r %r" % (self.lines, out, err))
         return self
 
     def __exit__(self, *exc):
-        if self.proc.poll() is None:
-            self.proc.kill()
-        xs.communicate(self.proc)
+        xs.end(self.proc)
 
     def key(self, *keys):
         xs.xdotool(DISPLAY, "key", "--window", self.window, *keys)
 
     def finish(self):
         """Escape; returns (status, rest of standard output, standard error)."""
-        self.key("Escape")
-        status = xs.wait_exit(self.proc, 5.0)
+        status = xs.escape(DISPLAY, self.proc, self.window, 5.0)
         out, err = xs.communicate(self.proc)
         return status, out, err
 

@@ -32,12 +32,6 @@ def tearDownModule():
     xs.stop(SERVER)
 
 
-def end(proc):
-    if proc.poll() is None:
-        proc.kill()
-    return xs.communicate(proc)
-
-
 class Soak(unittest.TestCase):
     def test_fifty_start_run_escape_cycles(self):
         failures = []
@@ -48,13 +42,12 @@ class Soak(unittest.TestCase):
                 window = xs.find_window(DISPLAY, proc)
                 if window is None:
                     status = xs.wait_exit(proc, 5)
-                    failures.append((cycle, "no window", status, end(proc)))
+                    failures.append((cycle, "no window", status, xs.end(proc)))
                     continue
                 time.sleep(0.1)
-                xs.xdotool(DISPLAY, "key", "--window", window, "Escape")
-                status = xs.wait_exit(proc, 15)
+                status = xs.escape(DISPLAY, proc, window, 15)
             finally:
-                out, err = end(proc)
+                out, err = xs.end(proc)
             if status != 0 or err != "" or "Requesting MSAA with 4 samples\n" not in out:
                 failures.append((cycle, status, err[-2000:]))
         print("%d cycles in %.1f s" % (CYCLES, time.monotonic() - start))
@@ -92,10 +85,9 @@ class Soak(unittest.TestCase):
                     floors.append((time.monotonic() - start, min(readings)))
             self.assertIsNone(proc.poll(), "jaggo ended during the resizes")
             peak = xs.status_kib(proc.pid, "VmHWM")
-            xs.xdotool(DISPLAY, "key", "--window", window, "Escape")
-            status = xs.wait_exit(proc, 15)
+            status = xs.escape(DISPLAY, proc, window, 15)
         finally:
-            out, err = end(proc)
+            out, err = xs.end(proc)
         self.assertEqual(status, 0, err)
         self.assertEqual(err, "")
 
@@ -126,12 +118,11 @@ class FrameAllocations(unittest.TestCase):
             try:
                 window = xs.find_window(DISPLAY, proc)
                 if window is None:
-                    self.fail("no Jaggoscope window: status %s, %r" % (proc.poll(), end(proc)))
+                    self.fail("no Jaggoscope window: status %s, %r" % (proc.poll(), xs.end(proc)))
                 time.sleep(2.0)
-                xs.xdotool(DISPLAY, "key", "--window", window, "Escape")
-                status = xs.wait_exit(proc, 15)
+                status = xs.escape(DISPLAY, proc, window, 15)
             finally:
-                out, err = end(proc)
+                out, err = xs.end(proc)
             self.assertEqual(status, 0, err)
             self.assertEqual(err, "")
             with open(report) as f:

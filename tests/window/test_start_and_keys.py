@@ -33,9 +33,7 @@ class Run:
         return self
 
     def __exit__(self, *exc):
-        if self.proc.poll() is None:
-            self.proc.kill()
-        xs.communicate(self.proc)
+        xs.end(self.proc)
 
     def open_window(self):
         self.window = xs.find_window(DISPLAY, self.proc)
@@ -45,8 +43,7 @@ class Run:
         return self.window
 
     def escape(self, timeout=1.0):
-        xs.xdotool(DISPLAY, "key", "--window", self.window, "Escape")
-        return xs.wait_exit(self.proc, timeout)
+        return xs.escape(DISPLAY, self.proc, self.window, timeout)
 
 
 class StartAndKeys(unittest.TestCase):

@@ -118,9 +118,7 @@ def run_jaggo(test, *args):
             proc.send_signal(signal.SIGTERM)
         status = xs.wait_exit(proc, 10)
     finally:
-        if proc.poll() is None:
-            proc.kill()
-    out, err = xs.communicate(proc)
+        out, err = xs.end(proc)
     test.assertTrue(running, "jaggo ended by itself (status %s): %r %r %r" % (proc.returncode, lines, out, err))
     test.assertEqual(status, -signal.SIGTERM, err)
     test.assertEqual(len(lines), 9, (lines, out, err))
