@@ -9,6 +9,6 @@ dir=${JAGGO_BENCH_DIR:-build-bench}
 cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DJAGGO_TESTS=OFF -DJAGGO_BENCH=ON >/dev/null
 cmake --build "$dir" -j"$(nproc)" --target loader_bench >/dev/null
 if command -v xvfb-run >/dev/null; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$dir/bench/loader_bench" "$@"
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$dir/bench/loader_bench" "$@"
 fi
 exec "$dir/bench/loader_bench" "$@"

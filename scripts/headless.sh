@@ -6,9 +6,10 @@ jaggo=$1
 png=$2
 shift 2
 
-# A private X server on a free display number (Xvfb picks it).
+# A private X server on a free display number (Xvfb picks it). -noreset keeps
+# it from resetting, and refusing connections for a moment, between clients.
 fifo=$(mktemp -u) && mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
 xvfb=$!
 read -r number <"$fifo"
 rm -f "$fifo"

@@ -21,10 +21,14 @@ def have_tools(*names):
 
 
 def start_xvfb(size="1024x768x24"):
-    """Starts Xvfb on a free display; returns (process, ':N')."""
+    """Starts Xvfb on a free display; returns (process, ':N').
+
+    -noreset: without it the server resets whenever its last client leaves (our
+    own readiness probe, for one) and refuses connections for a moment."""
     read_fd, write_fd = os.pipe()
     proc = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", size, "-nolisten", "tcp", "+extension", "GLX"],
+        ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", size, "-nolisten", "tcp", "-noreset",
+         "+extension", "GLX"],
         pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_fd)
     number = b""
