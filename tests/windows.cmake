@@ -37,6 +37,10 @@ set_tests_properties(process_command_line PROPERTIES LABELS process)
 add_test(NAME window_wine COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/window/test_wine.py)
 set_tests_properties(window_wine PROPERTIES LABELS window SKIP_RETURN_CODE 77 TIMEOUT 300)
 
+# The ZIP: built by CPack into the test's own folder, unpacked and run.
+add_test(NAME package_zip COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/package/test_zip.sh ${PROJECT_BINARY_DIR} ${emulator})
+set_tests_properties(package_zip PROPERTIES LABELS package SKIP_RETURN_CODE 77 TIMEOUT 300)
+
 get_property(jaggo_all_tests DIRECTORY PROPERTY TESTS)
 foreach(test IN LISTS jaggo_all_tests)
   set_tests_properties(${test} PROPERTIES ENVIRONMENT "${JAGGO_TEST_ENV}")
