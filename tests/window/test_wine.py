@@ -1,6 +1,8 @@
 # jaggo tests: the Windows build's window under Wine on a private Xvfb.
 # The report is checked against a WGL probe of the same display; pixels are read back from the X server.
 import os
+import shutil
+import subprocess
 import sys
 import time
 import unittest
@@ -10,19 +12,37 @@ import xsession as xs  # noqa: E402
 
 DISPLAY = None
 SERVER = None
+PREFIX = None
 
 
 def setUpModule():
-    global SERVER, DISPLAY
+    global SERVER, DISPLAY, PREFIX
+    PREFIX = display_prefix()
     SERVER, DISPLAY = xs.start_xvfb()
 
 
 def tearDownModule():
+    subprocess.run(["wineserver", "-k"], env=dict(os.environ, WINEPREFIX=PREFIX), capture_output=True, timeout=30)
     xs.stop(SERVER)
 
 
+def display_prefix():
+    """A Wine prefix for this module's own Wine session.
+
+    Wine ties a session's desktop to the display of the program that started
+    it, and the tests without a display share the build's prefix: this one is
+    a copy of it, hard-linked (Wine replaces its registry files by renaming)."""
+    base = os.environ["WINEPREFIX"]
+    own = base + "-display"
+    if not os.path.exists(os.path.join(own, "system.reg")):
+        shutil.rmtree(own, ignore_errors=True)
+        subprocess.run(["cp", "-al", base, own], check=True, timeout=120)
+    return own
+
+
 def probe(*args):
-    r = xs.run([os.environ["JAGGO_EMULATOR"], os.environ["WGL_PROBE"], *args], xs.env_for(DISPLAY), 120)
+    r = xs.run([os.environ["JAGGO_EMULATOR"], os.environ["WGL_PROBE"], *args],
+               xs.env_for(DISPLAY, WINEPREFIX=PREFIX), 120)
     if r.returncode != 0:
         raise RuntimeError("wgl_probe %s: status %d, %s" % (" ".join(args), r.returncode, r.stderr))
     return r.stdout
@@ -39,7 +59,7 @@ class Run:
 
     def __init__(self, test, *args):
         self.test = test
-        self.proc = xs.start_jaggo(DISPLAY, *args)
+        self.proc = xs.start_jaggo(DISPLAY, *args, WINEPREFIX=PREFIX)
 
     def __enter__(self):
         self.lines = xs.read_lines(self.proc, 9, timeout=60)
