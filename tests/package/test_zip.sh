@@ -6,21 +6,10 @@ set -euo pipefail
 build=$1
 emulator=$2
 objdump=x86_64-w64-mingw32-objdump
-for tool in cpack unzip "$objdump"; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
-done
-
-work=$build/package-test
-rm -rf "$work"
-mkdir -p "$work"
-
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-
-cpack -G ZIP --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
-    { cat "$work/cpack.log"; fail "cpack"; }
+# shellcheck source=tests/package/common.sh
+source "$(dirname "$0")/common.sh"
+require_tools cpack unzip "$objdump"
+build_package ZIP
 zips=("$work"/out/jaggo-*-win64.zip)
 [ ${#zips[@]} -eq 1 ] && [ -f "${zips[0]}" ] || fail "expected one jaggo-VERSION-win64.zip, found: ${zips[*]}"
 echo "package: ${zips[0]}"
