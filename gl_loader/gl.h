@@ -47,7 +47,7 @@ GLProc query_resolver(void* user, const char* name);
 GLVersionCode detect_gl_version();
 // The major and minor numbers that begin a GL_VERSION string, after at most one
 // "OpenGL ES-CM ", "OpenGL ES-CL ", "OpenGL ES " or "OpenGL SC " prefix; a number
-// that cannot be read is 0.
+// that cannot be read is 0, and one beyond the int range reads as the nearest limit.
 void read_gl_version(const char* version, int* major, int* minor);
 int detect_gl_extensions(GLVersionCode code);
 

@@ -1,6 +1,5 @@
 // jaggo gl_loader: resolves the entry-point table through an address query and
 // detects the current context's version (1.0 to 3.3) and three extensions.
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -57,6 +56,35 @@ char** gather_indexed(std::uint32_t count) {
     return list;
 }
 
+bool is_space(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// Reads a decimal int as "%d" would (leading white space, one sign, digits)
+// into *value, saturating at the int range instead of leaving an oversized
+// number undefined, as the -s option is read. Returns the first character
+// after the digits, or null (and leaves *value alone) when there are none.
+const char* read_number(const char* text, int* value) {
+    constexpr long long max = std::numeric_limits<int>::max();
+    constexpr long long min = std::numeric_limits<int>::min();
+    const char* p = text;
+    while (is_space(*p)) ++p;
+    bool negative = false;
+    if (*p == '+' || *p == '-') {
+        negative = *p == '-';
+        ++p;
+    }
+    if (*p < '0' || *p > '9') return nullptr;
+    // Once past the range, further digits can only push the magnitude further out.
+    long long magnitude = 0;
+    for (; *p >= '0' && *p <= '9'; ++p) {
+        if (magnitude <= max + 1) magnitude = magnitude * 10 + (*p - '0');
+    }
+    const long long signed_value = negative ? -magnitude : magnitude;
+    *value = static_cast<int>(signed_value > max ? max : signed_value < min ? min : signed_value);
+    return p;
+}
+
 std::int32_t in_list(char* const* list, std::uint32_t count, const char* name) {
     for (std::uint32_t i = 0; i < count; ++i) {
         if (list[i] != nullptr && std::strcmp(list[i], name) == 0) return 1;
@@ -102,8 +130,9 @@ void read_gl_version(const char* version, int* major, int* minor) {
             break;
         }
     }
-    // A field that cannot be scanned keeps its 0, so "4" is 4.0 and text is 0.0.
-    static_cast<void>(std::sscanf(version, "%d.%d", major, minor));
+    // A field that cannot be read keeps its 0, so "4" is 4.0 and text is 0.0.
+    const char* rest = read_number(version, major);
+    if (rest != nullptr && *rest == '.') static_cast<void>(read_number(rest + 1, minor));
 }
 
 GLVersionCode detect_gl_version() {
