@@ -54,9 +54,9 @@ using GetLogFn = glGetShaderInfoLog_proc;  // glGetProgramInfoLog has the same s
 
 // Prints "Error: <what>" and the driver's info log for the object on standard
 // error, trimmed of surrounding white space. The log is read into a zeroed
-// buffer and cut at the length the driver says it wrote (clamped to the
-// buffer), so a driver that writes nothing or leaves it unterminated prints
-// nothing of it.
+// buffer and cut at the length the driver says it wrote, clamped to the
+// buffer: a driver that writes nothing, leaves the log unterminated or
+// misreports its length still gives a terminated, bounded string.
 void print_failure(const char* what, GLuint object, GetLogFn get_log) {
     GLchar log[log_capacity] = {};
     GLsizei length = 0;
