@@ -119,7 +119,11 @@ class FrameAllocations(unittest.TestCase):
                 window = xs.find_window(DISPLAY, proc)
                 if window is None:
                     self.fail("no Jaggoscope window: status %s, %r" % (proc.poll(), xs.end(proc)))
-                time.sleep(2.0)
+                # The counter marks the moment 25 steady frames have begun; a
+                # loaded machine draws slowly, so wait for it rather than a time.
+                end = time.monotonic() + 60
+                while not os.path.exists(report + ".ready") and proc.poll() is None and time.monotonic() < end:
+                    time.sleep(0.1)
                 status = xs.escape(DISPLAY, proc, window, 15)
             finally:
                 out, err = xs.end(proc)
