@@ -15,6 +15,18 @@
 #include "gl_loader/gl.h"
 #include "options/getopt.h"
 
+namespace {
+
+// Ends a run whose window exists but whose context cannot be used: the
+// reason is already on standard error.
+[[noreturn]] void fail_with_window(GLFWwindow* window) {
+    glfwDestroyWindow(window);
+    glfwTerminate();
+    std::exit(1);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     using namespace jaggo;
 
@@ -58,21 +70,27 @@ int main(int argc, char** argv) {
     glfwSetKeyCallback(window, key_callback);
     glfwMakeContextCurrent(window);
     read_chosen_pixel_format(window);
-    gl::load_gl(glfwGetProcAddress);
+    const gl::GLVersionCode version = gl::load_gl(glfwGetProcAddress);
     glfwSwapInterval(1);
 
+    // Without a version string the loader resolves nothing beyond glGetString;
+    // say that, rather than naming the first entry point it left null. (A
+    // result of 0 with a version string is a context that lists no
+    // extensions, which still draws.)
+    if (version == 0 && gl::glGetString != nullptr && gl::glGetString(gl::GL_VERSION) == nullptr) {
+        std::fprintf(stderr, "Error: The OpenGL context reported no version\n");
+        fail_with_window(window);
+    }
     // A context below 2.0 or a broken driver can leave an entry point we call
     // unresolved: say which, rather than calling through a null pointer.
     if (const char* missing = first_missing_entry_point()) {
         std::fprintf(stderr, "Error: OpenGL entry point %s is missing\n", missing);
-        glfwDestroyWindow(window);
-        glfwTerminate();
-        std::exit(1);
+        fail_with_window(window);
     }
 
     print_context_report();
     std::fflush(stdout);
-    build_scene();
+    if (!build_scene()) fail_with_window(window);
 
     while (!glfwWindowShouldClose(window)) {
         draw_frame(window);

@@ -4,6 +4,9 @@
 
 #include <GLFW/glfw3.h>
 
+#include <cstdio>
+#include <cstring>
+
 #include "gl_loader/gl.h"
 #include "matrix/mat4.h"
 
@@ -12,6 +15,10 @@ namespace jaggo {
 using namespace gl;
 
 namespace {
+
+bool is_space(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
 
 // A square of side 1.2 about the origin, drawn as a triangle fan.
 constexpr GLfloat square[4][2] = {{-0.6f, -0.6f}, {0.6f, -0.6f}, {0.6f, 0.6f}, {-0.6f, 0.6f}};
@@ -40,11 +47,42 @@ GLuint program = 0;
 GLint mvp_location = -1;
 GLint vpos_location = -1;
 
-GLuint compile_shader(GLenum type, const GLchar* text) {
-    const GLuint shader = glCreateShader(type);
-    glShaderSource(shader, 1, &text, nullptr);
-    glCompileShader(shader);
-    return shader;
+// The driver's log is cut at this many bytes, so a runaway log cannot flood the console.
+constexpr GLsizei log_capacity = 2048;
+
+using GetLogFn = glGetShaderInfoLog_proc;  // glGetProgramInfoLog has the same shape
+
+// Prints "Error: <what>" and the driver's info log for the object on standard
+// error, trimmed of surrounding white space. The log is read into a zeroed
+// buffer and cut at the length the driver says it wrote, clamped to the
+// buffer: a driver that writes nothing, leaves the log unterminated or
+// misreports its length still gives a terminated, bounded string.
+void print_failure(const char* what, GLuint object, GetLogFn get_log) {
+    GLchar log[log_capacity] = {};
+    GLsizei length = 0;
+    get_log(object, log_capacity, &length, log);
+    if (length < 0 || length >= log_capacity) length = log_capacity - 1;
+    log[length] = '\0';
+    const char* begin = log;
+    while (*begin != '\0' && is_space(*begin)) ++begin;
+    const char* end = begin + std::strlen(begin);
+    while (end > begin && is_space(end[-1])) --end;
+    if (end == begin) {
+        std::fprintf(stderr, "Error: %s (the driver gave no log)\n", what);
+    } else {
+        std::fprintf(stderr, "Error: %s: %.*s\n", what, static_cast<int>(end - begin), begin);
+    }
+}
+
+// Compiles one shader; on failure says so with the driver's log and returns false.
+bool compile_shader(GLuint* shader, GLenum type, const GLchar* text, const char* failure) {
+    *shader = glCreateShader(type);
+    glShaderSource(*shader, 1, &text, nullptr);
+    glCompileShader(*shader);
+    GLint status = GL_FALSE;
+    glGetShaderiv(*shader, GL_COMPILE_STATUS, &status);
+    if (status == GL_FALSE) print_failure(failure, *shader, glGetShaderInfoLog);
+    return status != GL_FALSE;
 }
 
 // Turns the square by angle about its own centre, moves it to x, and draws it
@@ -66,26 +104,44 @@ void draw_square(const mat4 p, float x, float angle, bool multisample) {
 
 }  // namespace
 
-void build_scene() {
+bool build_scene() {
     glGenBuffers(1, &vertex_buffer);
     glBindBuffer(GL_ARRAY_BUFFER, vertex_buffer);
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(sizeof(square)), square, GL_STATIC_DRAW);
 
-    vertex_shader = compile_shader(GL_VERTEX_SHADER, vertex_shader_text);
-    fragment_shader = compile_shader(GL_FRAGMENT_SHADER, fragment_shader_text);
+    // Both shaders are compiled and the program linked even after a failure,
+    // so every stage the driver rejects is named, each with its own log.
+    bool built = compile_shader(&vertex_shader, GL_VERTEX_SHADER, vertex_shader_text,
+                                "OpenGL vertex shader did not compile");
+    built = compile_shader(&fragment_shader, GL_FRAGMENT_SHADER, fragment_shader_text,
+                           "OpenGL fragment shader did not compile") &&
+            built;
 
     program = glCreateProgram();
     glAttachShader(program, vertex_shader);
     glAttachShader(program, fragment_shader);
     glLinkProgram(program);
+    GLint linked = GL_FALSE;
+    glGetProgramiv(program, GL_LINK_STATUS, &linked);
+    if (linked == GL_FALSE) {
+        print_failure("OpenGL shader program did not link", program, glGetProgramInfoLog);
+        return false;
+    }
+    if (!built) return false;
 
+    // A linked program that lacks either name is as broken as one that failed.
     mvp_location = glGetUniformLocation(program, "MVP");
     vpos_location = glGetAttribLocation(program, "vPos");
+    if (mvp_location < 0 || vpos_location < 0) {
+        std::fprintf(stderr, "Error: OpenGL shader program has no %s\n",
+                     mvp_location < 0 ? "uniform MVP" : "attribute vPos");
+        return false;
+    }
 
-    // A failed link gives -1, which GL then rejects as an index like any other.
     glEnableVertexAttribArray(static_cast<GLuint>(vpos_location));
     glVertexAttribPointer(static_cast<GLuint>(vpos_location), 2, GL_FLOAT, GL_FALSE,
                           static_cast<GLsizei>(sizeof(square[0])), nullptr);
+    return true;
 }
 
 void draw_frame(GLFWwindow* window) {

@@ -7,8 +7,11 @@ struct GLFWwindow;
 namespace jaggo {
 
 // Creates the square's buffer, the shader program and its locations, once,
-// with the window's context current and the entry points loaded.
-void build_scene();
+// with the window's context current and the entry points loaded. When the
+// driver rejects a shader or the link, or the program lacks MVP or vPos, it
+// prints an "Error: " line per failing stage (with the driver's log) on
+// standard error and returns false; nothing may be drawn then.
+bool build_scene();
 
 // Draws one frame into the window's framebuffer, turned by the clock's
 // seconds read as degrees; the caller swaps buffers afterwards.

@@ -47,8 +47,13 @@ GLProc query_resolver(void* user, const char* name);
 GLVersionCode detect_gl_version();
 // The major and minor numbers that begin a GL_VERSION string, after at most one
 // "OpenGL ES-CM ", "OpenGL ES-CL ", "OpenGL ES " or "OpenGL SC " prefix; a number
-// that cannot be read is 0.
-void read_gl_version(const char* version, int* major, int* minor);
+// that cannot be read is 0, and one beyond the int range reads as the nearest limit.
+void read_gl_version(const char* version, std::int32_t* major, std::int32_t* minor);
+// Reads a decimal integer as "%d" would (leading white space, one sign, then
+// digits) into *value, saturating at the 32-bit limits where "%d" would be
+// undefined. Returns the first character after the digits, or null, leaving
+// *value alone, when there are none. The -s option is read by the same rule.
+const char* read_decimal(const char* text, std::int32_t* value);
 int detect_gl_extensions(GLVersionCode code);
 
 }  // namespace jaggo::gl

@@ -1,6 +1,5 @@
 // jaggo gl_loader: resolves the entry-point table through an address query and
 // detects the current context's version (1.0 to 3.3) and three extensions.
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -66,6 +65,27 @@ std::int32_t in_list(char* const* list, std::uint32_t count, const char* name) {
 
 }  // namespace
 
+const char* read_decimal(const char* text, std::int32_t* value) {
+    constexpr std::int64_t max = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int64_t min = std::numeric_limits<std::int32_t>::min();
+    const char* p = text;
+    while (*p == ' ' || (*p >= '\t' && *p <= '\r')) ++p;  // blank, \t \n \v \f \r
+    bool negative = false;
+    if (*p == '+' || *p == '-') {
+        negative = *p == '-';
+        ++p;
+    }
+    if (*p < '0' || *p > '9') return nullptr;
+    // Once past the range, further digits can only push the magnitude further out.
+    std::int64_t magnitude = 0;
+    for (; *p >= '0' && *p <= '9'; ++p) {
+        if (magnitude <= max + 1) magnitude = magnitude * 10 + (*p - '0');
+    }
+    const std::int64_t signed_value = negative ? -magnitude : magnitude;
+    *value = static_cast<std::int32_t>(signed_value > max ? max : signed_value < min ? min : signed_value);
+    return p;
+}
+
 GLProc query_resolver(void* user, const char* name) {
     return reinterpret_cast<GLQueryFn>(user)(name);
 }
@@ -90,7 +110,7 @@ GLVersionCode load_gl_with(GLResolveFn resolve, void* user) {
     return code;
 }
 
-void read_gl_version(const char* version, int* major, int* minor) {
+void read_gl_version(const char* version, std::int32_t* major, std::int32_t* minor) {
     *major = 0;
     *minor = 0;
     // OpenGL ES and SC contexts name their API before the number; skip at most one.
@@ -102,15 +122,16 @@ void read_gl_version(const char* version, int* major, int* minor) {
             break;
         }
     }
-    // A field that cannot be scanned keeps its 0, so "4" is 4.0 and text is 0.0.
-    static_cast<void>(std::sscanf(version, "%d.%d", major, minor));
+    // A field that cannot be read keeps its 0, so "4" is 4.0 and text is 0.0.
+    const char* rest = read_decimal(version, major);
+    if (rest != nullptr && *rest == '.') static_cast<void>(read_decimal(rest + 1, minor));
 }
 
 GLVersionCode detect_gl_version() {
     const GLubyte* text = glGetString(GL_VERSION);
     if (text == nullptr) return 0;
-    int major = 0;
-    int minor = 0;
+    std::int32_t major = 0;
+    std::int32_t minor = 0;
     read_gl_version(reinterpret_cast<const char*>(text), &major, &minor);
     // A number too large for the code would overflow it; such a string is read
     // as holding no version at all.

@@ -1,6 +1,6 @@
 # Tests of the program entry's pieces and of the real binary.
 jaggo_unit_test(options_test unit/options_test.cpp LIBS jaggo::options)
-jaggo_unit_test(command_line_test unit/command_line_test.cpp ../app/command_line.cpp)
+jaggo_unit_test(command_line_test unit/command_line_test.cpp ../app/command_line.cpp LIBS jaggo::gl_loader)
 if(WIN32)
   return()  # the Windows build's process and window tests are in windows.cmake
 endif()
@@ -28,3 +28,17 @@ set_tests_properties(window_report_and_picture PROPERTIES LABELS window SKIP_RET
 add_test(NAME process_headless_run COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/process/test_headless_run.py)
 set_tests_properties(process_headless_run PROPERTIES LABELS "process;window" SKIP_RETURN_CODE 77 TIMEOUT 120
   ENVIRONMENT "${JAGGO_TEST_ENV}")
+
+# app/ uses only the entry points on its one list, and every one on it.
+add_test(NAME app_gl_calls_listed
+  COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/tools/check_gl_calls.py ${PROJECT_SOURCE_DIR})
+set_tests_properties(app_gl_calls_listed PROPERTIES LABELS generated)
+
+# A driver that rejects the shaders or gives no version, preloaded in front of
+# GLFW's address query. Built without the sanitizers: it only hands out pointers.
+add_library(gl_fault_shim SHARED tools/gl_fault_shim.cpp)
+target_include_directories(gl_fault_shim PRIVATE ${PROJECT_SOURCE_DIR})
+target_link_libraries(gl_fault_shim PRIVATE ${CMAKE_DL_LIBS})
+add_test(NAME window_gl_faults COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/window/test_gl_faults.py)
+set_tests_properties(window_gl_faults PROPERTIES LABELS window SKIP_RETURN_CODE 77 TIMEOUT 120
+  ENVIRONMENT "${JAGGO_TEST_ENV};GL_FAULT_SHIM=$<TARGET_FILE:gl_fault_shim>")

@@ -91,7 +91,37 @@ def env_for(display, **extra):
 def xdotool(display, *args, timeout=10):
     out = subprocess.run(["xdotool", *args], env=env_for(display), capture_output=True,
                          text=True, timeout=timeout)
+    if args[0] in ("key", "keyup"):
+        release_keys(display)
     return out.stdout.strip()
+
+
+def release_keys(display):
+    """Releases, through XTEST, every key the server still holds down.
+
+    xdotool presses a key for the focused window through XTEST but sends its
+    release to the window, and jaggo may close on the press: the release then
+    fails and the key stays down. A server started with -noreset keeps it down
+    for the next client, whose first auto-repeat event is a fresh press (a
+    held Escape would close the next jaggo at once)."""
+    x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
+    xtst = ctypes.CDLL(ctypes.util.find_library("Xtst"))
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XQueryKeymap.argtypes = [ctypes.c_void_p, ctypes.c_char_p]
+    x11.XFlush.argtypes = [ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
+    dpy = x11.XOpenDisplay(display.encode())
+    if not dpy:
+        raise RuntimeError("cannot open " + display)
+    keys = ctypes.create_string_buffer(32)
+    x11.XQueryKeymap(dpy, keys)
+    for code in range(8, 256):
+        if keys.raw[code // 8] >> (code % 8) & 1:
+            xtst.XTestFakeKeyEvent(dpy, code, 0, 0)
+    x11.XFlush(dpy)
+    x11.XCloseDisplay(dpy)
 
 
 def start_jaggo(display, *args, **env):

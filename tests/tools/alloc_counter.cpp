@@ -11,7 +11,8 @@
 // to the first caller on its stack that is not the allocator (libc, libstdc++, libgcc_s or
 // this library): jaggo's own code when that caller lies in the executable. After the
 // warm-up frames (JAGGO_ALLOC_WARMUP, 10 by default) the counts go to FILE as key=value
-// lines when the window is destroyed.
+// lines when the window is destroyed. FILE.ready appears once 25 steady frames have
+// begun, so a test can wait for them however slowly the machine draws.
 #include <dlfcn.h>
 #include <execinfo.h>
 #include <fcntl.h>
@@ -49,7 +50,9 @@ bool following = false;
 const char* report_path = nullptr;
 long warmup = 10;
 Phase phase = startup;
-long frames = 0;  // glfwSwapBuffers calls begun
+long frames = 0;                  // glfwSwapBuffers calls begun
+constexpr long ready_after = 25;  // steady frames begun before FILE.ready is made
+char ready_path[4096] = "";
 
 long startup_ours = 0;
 long startup_other = 0;
@@ -174,6 +177,7 @@ __attribute__((constructor)) void start_counting() {
     report_path = std::getenv("JAGGO_ALLOC_REPORT");
     if (report_path == nullptr || *report_path == '\0') return;
     if (const char* text = std::getenv("JAGGO_ALLOC_WARMUP")) warmup = std::strtol(text, nullptr, 10);
+    std::snprintf(ready_path, sizeof(ready_path), "%s.ready", report_path);
     inside = 1;
     void* stack[4];
     backtrace(stack, 4);  // loads the unwinder now, not in the middle of a frame
@@ -250,6 +254,10 @@ void glfwSwapBuffers(GLFWwindow* window) {
     if (main_thread && phase != shutdown) {
         ++frames;
         phase = swap;
+        if (frames == warmup + ready_after && ready_path[0] != '\0') {
+            const int fd = open(ready_path, O_WRONLY | O_CREAT | O_CLOEXEC, 0644);  // no heap block
+            if (fd >= 0) close(fd);
+        }
     }
     real(window);
     if (main_thread && phase != shutdown) phase = draw;

@@ -200,6 +200,9 @@ TEST_F(Loader, VersionStrings) {
         {"214748.3648", 0, "000000000000", false},
         {"99999999999.9", 0, "000000000000", false},
         {"-214749.0", 0, "000000000000", false},
+        // Numbers too large for an int saturate, so these codes overflow too.
+        {"1.99999999999999999999", 0, "000000000000", false},
+        {"-99999999999999999999.0", 0, "000000000000", false},
         // major * 10000 alone is out of range, but the code with the minor fits.
         {"214749.-100000", 2147390000, "111111111111", true},
     };

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "app/required_gl.h"
 #include "gl_loader/gl.h"
 #define GLFW_INCLUDE_NONE
 #include <GLFW/glfw3.h>
@@ -102,31 +103,8 @@ TEST_F(RealContext, VersionAndFlagsMatchTheContext) {
 TEST_F(RealContext, EntryPointsTheProgramCallsAreResolved) {
     ASSERT_NE(load_gl(glfwGetProcAddress), 0);
 #define JAGGO_EXPECT_RESOLVED(name) EXPECT_NE(name, nullptr) << #name;
-    // The context report's calls.
-    JAGGO_EXPECT_RESOLVED(glGetString)
-    JAGGO_EXPECT_RESOLVED(glGetIntegerv)
-    JAGGO_EXPECT_RESOLVED(glGetStringi)
-    // The scene's calls.
-    JAGGO_EXPECT_RESOLVED(glViewport)
-    JAGGO_EXPECT_RESOLVED(glClear)
-    JAGGO_EXPECT_RESOLVED(glEnable)
-    JAGGO_EXPECT_RESOLVED(glDisable)
-    JAGGO_EXPECT_RESOLVED(glDrawArrays)
-    JAGGO_EXPECT_RESOLVED(glGenBuffers)
-    JAGGO_EXPECT_RESOLVED(glBindBuffer)
-    JAGGO_EXPECT_RESOLVED(glBufferData)
-    JAGGO_EXPECT_RESOLVED(glCreateShader)
-    JAGGO_EXPECT_RESOLVED(glShaderSource)
-    JAGGO_EXPECT_RESOLVED(glCompileShader)
-    JAGGO_EXPECT_RESOLVED(glCreateProgram)
-    JAGGO_EXPECT_RESOLVED(glAttachShader)
-    JAGGO_EXPECT_RESOLVED(glLinkProgram)
-    JAGGO_EXPECT_RESOLVED(glGetUniformLocation)
-    JAGGO_EXPECT_RESOLVED(glGetAttribLocation)
-    JAGGO_EXPECT_RESOLVED(glEnableVertexAttribArray)
-    JAGGO_EXPECT_RESOLVED(glVertexAttribPointer)
-    JAGGO_EXPECT_RESOLVED(glUseProgram)
-    JAGGO_EXPECT_RESOLVED(glUniformMatrix4fv)
+    JAGGO_REQUIRED_GL(JAGGO_EXPECT_RESOLVED)
+    JAGGO_OPTIONAL_GL(JAGGO_EXPECT_RESOLVED)
 #undef JAGGO_EXPECT_RESOLVED
     // The pointers work: clearing and reading back a pixel goes through them.
     glClearColor(0.0f, 1.0f, 0.0f, 1.0f);

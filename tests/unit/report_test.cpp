@@ -140,28 +140,7 @@ TEST(RequiredGl, NamesTheFirstMissingEntryPoint) {
     // Fill the table with some address for each required entry point; none is called.
     auto any = reinterpret_cast<void (*)()>(&fake_get_stringi);
 #define JAGGO_FILL(name) name = reinterpret_cast<decltype(name)>(any);
-    JAGGO_FILL(glGetString)
-    JAGGO_FILL(glGetIntegerv)
-    JAGGO_FILL(glViewport)
-    JAGGO_FILL(glClear)
-    JAGGO_FILL(glEnable)
-    JAGGO_FILL(glDisable)
-    JAGGO_FILL(glDrawArrays)
-    JAGGO_FILL(glGenBuffers)
-    JAGGO_FILL(glBindBuffer)
-    JAGGO_FILL(glBufferData)
-    JAGGO_FILL(glCreateShader)
-    JAGGO_FILL(glShaderSource)
-    JAGGO_FILL(glCompileShader)
-    JAGGO_FILL(glCreateProgram)
-    JAGGO_FILL(glAttachShader)
-    JAGGO_FILL(glLinkProgram)
-    JAGGO_FILL(glGetUniformLocation)
-    JAGGO_FILL(glGetAttribLocation)
-    JAGGO_FILL(glEnableVertexAttribArray)
-    JAGGO_FILL(glVertexAttribPointer)
-    JAGGO_FILL(glUseProgram)
-    JAGGO_FILL(glUniformMatrix4fv)
+    JAGGO_REQUIRED_GL(JAGGO_FILL)
 #undef JAGGO_FILL
     glGetStringi = nullptr;  // optional: the report does without it
     EXPECT_EQ(jaggo::first_missing_entry_point(), nullptr);
