@@ -39,8 +39,10 @@ install_windows_deps() {
     # Any npm will do; Debian's conflicts with a Node.js installed from elsewhere.
     command -v npm >/dev/null || need+=(npm)
     if [ ${#need[@]} -ne 0 ]; then
-        "${sudo[@]}" apt-get update -qq
-        "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+        local as_root=()
+        [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+        "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+        "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
     fi
 
     local dest
