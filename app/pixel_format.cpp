@@ -7,7 +7,7 @@
 #if defined(_WIN32)
 #define GLFW_EXPOSE_NATIVE_WIN32
 #include <GLFW/glfw3native.h>
-#else
+#elif !defined(__APPLE__)
 #include <dlfcn.h>
 #endif
 
@@ -17,9 +17,25 @@ std::int32_t chosen_pixel_format = 0;
 
 #if defined(_WIN32)
 
+namespace {
+
+// True when WGL made the window's context. GLFW 3.2 added EGL contexts and the
+// attribute that tells them apart; an older library knows only WGL and reports
+// an error for the attribute, so it is asked only from 3.2 on.
+bool context_is_wgl(GLFWwindow* window) {
+    int major = 0;
+    int minor = 0;
+    int revision = 0;
+    glfwGetVersion(&major, &minor, &revision);
+    if (major == 3 && minor < 2) return true;
+    return glfwGetWindowAttrib(window, GLFW_CONTEXT_CREATION_API) == GLFW_NATIVE_CONTEXT_API;
+}
+
+}  // namespace
+
 void read_chosen_pixel_format(GLFWwindow* window) {
-    if (glfwGetWindowAttrib(window, GLFW_CLIENT_API) == GLFW_NO_API ||
-        glfwGetWindowAttrib(window, GLFW_CONTEXT_CREATION_API) != GLFW_NATIVE_CONTEXT_API) {
+    if (window == nullptr || glfwGetWindowAttrib(window, GLFW_CLIENT_API) == GLFW_NO_API ||
+        !context_is_wgl(window)) {
         return;
     }
     HWND hwnd = glfwGetWin32Window(window);
@@ -28,6 +44,11 @@ void read_chosen_pixel_format(GLFWwindow* window) {
     chosen_pixel_format = GetPixelFormat(dc);
     ReleaseDC(hwnd, dc);
 }
+
+#elif defined(__APPLE__)
+
+// NSGL numbers no pixel formats, and GLX and EGL are not looked for here.
+void read_chosen_pixel_format(GLFWwindow*) {}
 
 #else
 
@@ -141,16 +162,12 @@ void read_chosen_pixel_format(GLFWwindow* window) {
     if (window == nullptr || glfwGetWindowAttrib(window, GLFW_CLIENT_API) == GLFW_NO_API) return;
     switch (glfwGetWindowAttrib(window, GLFW_CONTEXT_CREATION_API)) {
     case GLFW_NATIVE_CONTEXT_API:
-#if defined(__APPLE__)
-        break;  // NSGL numbers no pixel formats
-#else
         if (native_api_is_glx()) {
             read_glx(window);
         } else {
             read_egl(window);
         }
         break;
-#endif
     case GLFW_EGL_CONTEXT_API:
         read_egl(window);
         break;

@@ -10,10 +10,17 @@ import subprocess
 import time
 
 SKIP = 77  # CTest's skip code when a needed tool is missing
+RULE = "-" * 61  # the lines around jaggo's report block
 
 
 def jaggo_bin():
     return os.environ["JAGGO_BIN"]
+
+
+def jaggo_command():
+    """jaggo's command line: the program, behind JAGGO_EMULATOR (Wine) for a Windows build."""
+    emulator = os.environ.get("JAGGO_EMULATOR")
+    return ([emulator] if emulator else []) + [jaggo_bin()]
 
 
 def have_tools(*names):
@@ -120,20 +127,71 @@ def release_keys(display):
 def start_jaggo(display, *args, **env):
     if os.environ.get("JAGGO_PRELOAD"):
         env.setdefault("LD_PRELOAD", os.environ["JAGGO_PRELOAD"])
-    proc = subprocess.Popen([jaggo_bin(), *args], env=env_for(display, **env), stdin=subprocess.DEVNULL,
+    proc = subprocess.Popen([*jaggo_command(), *args], env=env_for(display, **env), stdin=subprocess.DEVNULL,
                             stdout=subprocess.PIPE, stderr=subprocess.PIPE)
     proc.pending = b""  # output read by read_lines beyond the lines it returned
     return proc
 
 
 def communicate(proc, timeout=None):
-    """The rest of jaggo's standard output and its standard error, as text."""
+    """The rest of jaggo's standard output and its standard error, as text with "\n" line ends."""
     if proc.stdout.closed:  # already collected
         out, err = b"", b""
     else:
-        out, err = proc.communicate(timeout=timeout)
+        out, err = collect(proc, timeout)
     out, proc.pending = proc.pending + out, b""
-    return out.decode(errors="replace"), err.decode(errors="replace")
+    return text(out), text(err)
+
+
+def collect(proc, timeout=None, quiet=0.3):
+    """Reads proc's standard output and error until it has ended; then closes them.
+
+    Unlike Popen.communicate this does not wait for the pipes' end once the
+    program is gone: under Wine, its server and service processes keep copies
+    of them open for as long as they run. What is still in the pipes is read
+    until they stay quiet for `quiet` seconds."""
+    end = None if timeout is None else time.monotonic() + timeout
+    chunks = {proc.stdout.fileno(): [], proc.stderr.fileno(): []}
+    open_fds = list(chunks)
+    quiet_since = None
+    while open_fds:
+        if proc.poll() is not None:
+            quiet_since = quiet_since or time.monotonic()
+            if time.monotonic() - quiet_since > quiet:
+                break
+        elif end is not None and time.monotonic() > end:
+            raise subprocess.TimeoutExpired(proc.args, timeout)
+        ready, _, _ = select.select(open_fds, [], [], 0.05)
+        for fd in ready:
+            chunk = os.read(fd, 65536)
+            if chunk:
+                chunks[fd].append(chunk)
+                quiet_since = None
+            else:
+                open_fds.remove(fd)
+    proc.wait()
+    proc.stdout.close()
+    proc.stderr.close()
+    out_fd, err_fd = chunks
+    return b"".join(chunks[out_fd]), b"".join(chunks[err_fd])
+
+
+def run(command, env, timeout):
+    """Runs a program to its end like subprocess.run (output as text with "\n"
+    line ends, standard input empty), without waiting for pipes it left open."""
+    proc = subprocess.Popen(command, env=env, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                            stderr=subprocess.PIPE)
+    try:
+        out, err = collect(proc, timeout)
+    except subprocess.TimeoutExpired:
+        proc.kill()
+        raise
+    return subprocess.CompletedProcess(command, proc.returncode, text(out), text(err))
+
+
+def text(data):
+    """Output as text; Windows' "\r\n" line ends read as "\n"."""
+    return data.decode(errors="replace").replace("\r\n", "\n")
 
 
 def end(proc):
@@ -149,6 +207,15 @@ def escape(display, proc, window, timeout):
     return wait_exit(proc, timeout)
 
 
+def escape_by_pointer(display, proc, window, timeout):
+    """Like escape, for a program that takes keys only through the input focus
+    (Wine): with no window manager the focus follows the pointer, so the pointer
+    goes into the window and Escape comes through XTEST, as from a keyboard."""
+    xdotool(display, "mousemove", "--window", window, "10", "10")
+    xdotool(display, "key", "Escape")
+    return wait_exit(proc, timeout)
+
+
 def find_window(display, proc, timeout=20.0):
     """The id of jaggo's mapped "Jaggoscope" window, or None."""
     end = time.monotonic() + timeout
@@ -161,7 +228,9 @@ def find_window(display, proc, timeout=20.0):
 
 
 def read_lines(proc, count, timeout=20.0):
-    """Reads count lines of jaggo's standard output as they come (fewer if it ends or times out)."""
+    """Reads count lines of jaggo's standard output as they come (fewer if it ends or times out).
+
+    Each ends in "\n", also where the program wrote Windows' "\r\n"."""
     fd = proc.stdout.fileno()
     end = time.monotonic() + timeout
     while proc.pending.count(b"\n") < count and time.monotonic() < end:
@@ -175,7 +244,7 @@ def read_lines(proc, count, timeout=20.0):
     lines = proc.pending.split(b"\n")
     taken = min(count, len(lines) - 1)
     proc.pending = b"\n".join(lines[taken:])
-    return [line.decode(errors="replace") + "\n" for line in lines[:taken]]
+    return [text(line + b"\n") for line in lines[:taken]]
 
 
 def geometry(display, window):
@@ -194,6 +263,42 @@ def screenshot(display, window):
     m = re.match(rb"P6\s+(\d+)\s+(\d+)\s+(\d+)\s", data)
     width, height = int(m.group(1)), int(m.group(2))
     return width, height, data[m.end():m.end() + width * height * 3]
+
+
+def square_stats(width, height, rgb, x0, x1):
+    """Bounding box, centre and grey-pixel count of the lit pixels in columns x0..x1-1."""
+    left, right, top, bottom = x1, -1, height, -1
+    greys = 0
+    for y in range(height):
+        row = rgb[(y * width + x0) * 3:(y * width + x1) * 3]
+        for i in range(0, len(row), 3):
+            v = max(row[i], row[i + 1], row[i + 2])
+            if v == 0:
+                continue
+            if v < 255:
+                greys += 1
+            x = x0 + i // 3
+            left, right, top, bottom = min(left, x), max(right, x), min(top, y), max(bottom, y)
+    return {"width": right - left + 1, "height": bottom - top + 1,
+            "cx": (left + right + 1) / 2, "cy": (top + bottom + 1) / 2, "greys": greys}
+
+
+def both_squares(display, window):
+    """((width, height), left half's square_stats, right half's) of the window as on screen."""
+    width, height, rgb = screenshot(display, window)
+    half = width // 2
+    return (width, height), square_stats(width, height, rgb, 0, half), square_stats(width, height, rgb, half, width)
+
+
+def report_block(strings):
+    """The report block jaggo prints for a context whose driver gives these strings."""
+    return [RULE + "\n",
+            "GL Vendor    : %s\n" % strings["vendor"],
+            "GL Renderer  : %s\n" % strings["renderer"],
+            "GL Version   : %s\n" % strings["version"],
+            "GL Version   : %s.%s\n" % (strings["major"], strings["minor"]),
+            "GLSL Version : %s\n" % strings["glsl"],
+            RULE + "\n"]
 
 
 def save_png(display, window, path):

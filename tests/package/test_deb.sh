@@ -11,22 +11,10 @@ case "$sanitize" in
         exit 77
         ;;
 esac
-for tool in cpack dpkg-deb dpkg-shlibdeps readelf; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
-done
-
-# Everything goes to a folder of this test's own, not the build dir's top.
-work=$build/package-test
-rm -rf "$work"
-mkdir -p "$work"
-
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-
-cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
-    { cat "$work/cpack.log"; fail "cpack"; }
+# shellcheck source=tests/package/common.sh
+source "$(dirname "$0")/common.sh"
+require_tools cpack dpkg-deb dpkg-shlibdeps readelf
+build_package DEB
 debs=("$work"/out/*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one .deb, found: ${debs[*]}"
 deb=${debs[0]}

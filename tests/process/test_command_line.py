@@ -1,7 +1,6 @@
 # jaggo tests: the real binary's command line, without a display.
 # Usage text, exit statuses, and GLFW's errors when no display can be opened.
 import os
-import subprocess
 import sys
 import unittest
 
@@ -19,8 +18,7 @@ def run(*args):
     env = dict(os.environ)
     for name in ("DISPLAY", "WAYLAND_DISPLAY"):
         env.pop(name, None)
-    return subprocess.run([xsession.jaggo_bin(), *args], env=env, capture_output=True, text=True,
-                          timeout=30, stdin=subprocess.DEVNULL)
+    return xsession.run([*xsession.jaggo_command(), *args], env, timeout=30)
 
 
 class CommandLine(unittest.TestCase):

@@ -10,7 +10,6 @@ import unittest
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "harness"))
 import xsession as xs  # noqa: E402
 
-RULE = "-" * 61
 DISPLAY = None
 SERVER = None
 
@@ -39,28 +38,8 @@ def driver_strings(config, **env):
     return dict(line.split("=", 1) for line in probe("strings", str(config), **env).splitlines())
 
 
-def square_stats(width, height, rgb, x0, x1):
-    """Bounding box, centre and grey-pixel count of the lit pixels in columns x0..x1-1."""
-    left, right, top, bottom = x1, -1, height, -1
-    greys = 0
-    for y in range(height):
-        row = rgb[(y * width + x0) * 3:(y * width + x1) * 3]
-        for i in range(0, len(row), 3):
-            v = max(row[i], row[i + 1], row[i + 2])
-            if v == 0:
-                continue
-            if v < 255:
-                greys += 1
-            x = x0 + i // 3
-            left, right, top, bottom = min(left, x), max(right, x), min(top, y), max(bottom, y)
-    return {"width": right - left + 1, "height": bottom - top + 1,
-            "cx": (left + right + 1) / 2, "cy": (top + bottom + 1) / 2, "greys": greys}
-
-
 def both_squares(window):
-    width, height, rgb = xs.screenshot(DISPLAY, window)
-    half = width // 2
-    return (width, height), square_stats(width, height, rgb, 0, half), square_stats(width, height, rgb, half, width)
+    return xs.both_squares(DISPLAY, window)
 
 
 class Jaggo:
@@ -94,14 +73,7 @@ class Jaggo:
 
 class Report(unittest.TestCase):
     def check_block(self, lines, strings):
-        self.assertEqual(lines, [
-            RULE + "\n",
-            "GL Vendor    : %s\n" % strings["vendor"],
-            "GL Renderer  : %s\n" % strings["renderer"],
-            "GL Version   : %s\n" % strings["version"],
-            "GL Version   : %s.%s\n" % (strings["major"], strings["minor"]),
-            "GLSL Version : %s\n" % strings["glsl"],
-            RULE + "\n"])
+        self.assertEqual(lines, xs.report_block(strings))
 
     def test_default_run_reports_a_four_sample_configuration(self):
         configs = config_samples()

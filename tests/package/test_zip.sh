@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# jaggo tests: builds the Windows ZIP, checks what it holds and what jaggo.exe imports, runs it unpacked.
+# Usage: test_zip.sh BUILD_DIR EMULATOR. Exits 77 (skipped) without unzip or the cross objdump.
+set -euo pipefail
+
+build=$1
+emulator=$2
+objdump=x86_64-w64-mingw32-objdump
+# shellcheck source=tests/package/common.sh
+source "$(dirname "$0")/common.sh"
+require_tools cpack unzip "$objdump"
+build_package ZIP
+zips=("$work"/out/jaggo-*-win64.zip)
+[ ${#zips[@]} -eq 1 ] && [ -f "${zips[0]}" ] || fail "expected one jaggo-VERSION-win64.zip, found: ${zips[*]}"
+echo "package: ${zips[0]}"
+
+# The program with GLFW's DLL beside it, the licences and the README, nothing else.
+top=$(basename "${zips[0]}" .zip)
+listed=$(unzip -Z1 "${zips[0]}" | grep -v '/$' | sort | tr '\n' ' ')
+expected="$top/License-GLFW.txt $top/License-mingw-w64-runtime.txt $top/README.md $top/glfw3.dll $top/jaggo.exe "
+[ "$listed" = "$expected" ] || fail "the ZIP holds: $listed"
+unzip -q "${zips[0]}" -d "$work/root"
+dir=$work/root/$top
+
+# Only Windows' own DLLs and GLFW's: no GL library, no compiler runtime DLL.
+imports=$("$objdump" -p "$dir/jaggo.exe" | sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')
+echo "jaggo.exe imports: $imports"
+for dll in $imports; do
+    case "${dll,,}" in
+        kernel32.dll | user32.dll | gdi32.dll | msvcrt.dll | glfw3.dll) ;;
+        *) fail "jaggo.exe imports $dll" ;;
+    esac
+done
+grep -qi 'glfw3\.dll' <<<"$imports" || fail "jaggo.exe does not import glfw3.dll"
+
+# Unpacked, it runs with the DLL that came with it.
+status=0
+out=$("$emulator" "$dir/jaggo.exe" -h </dev/null | tr -d '\r'; printf .) || status=$?
+[ "$status" -eq 0 ] || fail "jaggo.exe -h exited with $status"
+grep -q '^Usage: jaggo \[-h\] \[-s SAMPLES\] \[-x\]$' <<<"$out" || fail "jaggo.exe -h printed: $out"
+echo "unpacked jaggo.exe -h: usage text, status 0"

@@ -1,0 +1,134 @@
+# jaggo tests: the Windows build's window under Wine on a private Xvfb.
+# The report is checked against a WGL probe of the same display; pixels are read back from the X server.
+import os
+import shutil
+import subprocess
+import sys
+import time
+import unittest
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "harness"))
+import xsession as xs  # noqa: E402
+
+DISPLAY = None
+SERVER = None
+PREFIX = None
+
+
+def setUpModule():
+    global SERVER, DISPLAY, PREFIX
+    PREFIX = display_prefix()
+    SERVER, DISPLAY = xs.start_xvfb()
+
+
+def tearDownModule():
+    subprocess.run(["wineserver", "-k"], env=dict(os.environ, WINEPREFIX=PREFIX), capture_output=True, timeout=30)
+    xs.stop(SERVER)
+
+
+def display_prefix():
+    """A Wine prefix for this module's own Wine session.
+
+    Wine ties a session's desktop to the display of the program that started
+    it, and the tests without a display share the build's prefix: this one is
+    a copy of it, hard-linked (Wine replaces its registry files by renaming)."""
+    base = os.environ["WINEPREFIX"]
+    own = base + "-display"
+    if not os.path.exists(os.path.join(own, "system.reg")):
+        shutil.rmtree(own, ignore_errors=True)
+        subprocess.run(["cp", "-al", base, own], check=True, timeout=120)
+    return own
+
+
+def probe(*args):
+    r = xs.run([os.environ["JAGGO_EMULATOR"], os.environ["WGL_PROBE"], *args],
+               xs.env_for(DISPLAY, WINEPREFIX=PREFIX), 120)
+    if r.returncode != 0:
+        raise RuntimeError("wgl_probe %s: status %d, %s" % (" ".join(args), r.returncode, r.stderr))
+    return r.stdout
+
+
+def format_samples():
+    """Samples of every WGL pixel format of the display, by index."""
+    lines = [line.split() for line in probe("configs").splitlines() if not line.startswith("describe")]
+    return {int(index): int(samples) for index, samples, _ in lines}
+
+
+class Run:
+    """jaggo.exe running with its first two report lines read and its window found."""
+
+    def __init__(self, test, *args):
+        self.test = test
+        self.proc = xs.start_jaggo(DISPLAY, *args, WINEPREFIX=PREFIX)
+
+    def __enter__(self):
+        self.lines = xs.read_lines(self.proc, 9, timeout=60)
+        self.window = xs.find_window(DISPLAY, self.proc, timeout=60)
+        if self.window is None or len(self.lines) < 9:
+            self.test.fail("jaggo.exe did not start: %r %r" % (self.lines, xs.end(self.proc)))
+        print(self.lines[1].rstrip(), file=sys.stderr)
+        return self
+
+    def __exit__(self, *exc):
+        xs.end(self.proc)
+
+    def finish(self):
+        """Escape; (status, rest of standard output, standard error)."""
+        status = xs.escape_by_pointer(DISPLAY, self.proc, self.window, 10.0)
+        return (status, *xs.communicate(self.proc))
+
+
+class Wine(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.samples = format_samples()
+        # What a 4-sample request can get: where the display offers no 4-sample
+        # format (Xvfb without multisampled visuals), a format without samples.
+        cls.granted = 4 if 4 in cls.samples.values() else 0
+        print("WGL pixel formats: %d, with 4 samples: %d" %
+              (len(cls.samples), sum(1 for s in cls.samples.values() if s == 4)), file=sys.stderr)
+
+    def check_context_line(self, line, samples):
+        words = line.split()
+        if samples:
+            self.assertEqual(line, "Context %s reports MSAA is available with %d samples\n" % (words[1], samples))
+        else:
+            self.assertEqual(line, "Context %s reports MSAA is unavailable\n" % words[1])
+        index = int(words[1])
+        self.assertEqual(self.samples.get(index), samples, "pixel format %d" % index)
+        return index
+
+    def test_default_run_reports_a_four_sample_format(self):
+        with Run(self) as run:
+            self.assertEqual(run.lines[0], "Requesting MSAA with 4 samples\n")
+            index = self.check_context_line(run.lines[1], self.granted)
+            strings = dict(line.split("=", 1) for line in probe("strings", str(index)).splitlines())
+            self.assertEqual(run.lines[2:9], xs.report_block(strings))
+            self.assertEqual(run.finish(), (0, "", ""))
+
+    def test_no_samples_reports_a_format_without_samples(self):
+        with Run(self, "-s", "0") as run:
+            self.assertEqual(run.lines[0], "Requesting that MSAA not be available\n")
+            self.check_context_line(run.lines[1], 0)
+            self.assertEqual(run.finish(), (0, "", ""))
+
+    def test_multisampling_smooths_only_the_right_square(self):
+        with Run(self) as run:
+            time.sleep(2.0)  # turned by a couple of degrees: edges cross pixels
+            (w, h), left, right = xs.both_squares(DISPLAY, run.window)
+            print("grey edge pixels: left %d, right %d" % (left["greys"], right["greys"]), file=sys.stderr)
+            self.assertEqual((w, h), (800, 400))
+            self.assertAlmostEqual(right["cx"], 600, delta=2)
+            self.assertEqual(left["greys"], 0)
+            if self.granted:
+                self.assertGreater(right["greys"], 200)
+            else:
+                self.assertEqual(right["greys"], 0)
+            self.assertEqual(run.finish()[0], 0)
+
+
+if __name__ == "__main__":
+    if not xs.have_tools("Xvfb", "xdotool", "xwininfo", "import"):
+        print("skipped: Xvfb, xdotool, xwininfo or ImageMagick's import is missing")
+        sys.exit(xs.SKIP)
+    unittest.main()

@@ -1,0 +1,50 @@
+# jaggo tests for the Windows build, run under Wine (the toolchain's emulator)
+# with the Wine prefix inside the build folder: the unit tests, the command
+# line of jaggo.exe, and a real window on a private Xvfb checked with a WGL probe.
+include(${CMAKE_CURRENT_SOURCE_DIR}/app.cmake)
+include(${CMAKE_CURRENT_SOURCE_DIR}/loader.cmake)
+include(${CMAKE_CURRENT_SOURCE_DIR}/scene.cmake)
+
+# Asks WGL directly (through opengl32, which only this probe links) what the
+# display offers, so the window test can check jaggo's report against it.
+add_executable(wgl_probe tools/wgl_probe.cpp)
+target_link_libraries(wgl_probe PRIVATE opengl32 gdi32 user32)
+target_link_options(wgl_probe PRIVATE -static)
+
+set(wine_prefix ${PROJECT_BINARY_DIR}/wine-prefix)
+list(JOIN CMAKE_CROSSCOMPILING_EMULATOR " " emulator)
+list(APPEND JAGGO_TEST_ENV
+  "WINEPREFIX=${wine_prefix}"
+  "WINEDEBUG=-all"
+  "JAGGO_EMULATOR=${emulator}"
+  "WGL_PROBE=$<TARGET_FILE:wgl_probe>")
+
+# The first Wine start fills the prefix (and says so on standard error): done
+# once, before any test, so no two tests set it up at the same time. It also
+# starts Wine's service processes, which outlive it: they get no pipe of
+# CTest's to hold open. Wine's server is ended after the last test.
+add_test(NAME wine_prefix COMMAND sh -c "\"$0\" wineboot --init </dev/null >wine-prefix.log 2>&1 || { cat wine-prefix.log; exit 1; }"
+                                        ${CMAKE_CROSSCOMPILING_EMULATOR})
+add_test(NAME wine_server_end COMMAND sh -c "wineserver -k || true")
+set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine_prefix)
+set_tests_properties(wine_server_end PROPERTIES FIXTURES_CLEANUP wine_prefix)
+
+add_test(NAME process_command_line
+  COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/process/test_command_line.py
+          CommandLine.test_help_prints_usage_and_succeeds CommandLine.test_bad_options_print_usage_and_fail)
+set_tests_properties(process_command_line PROPERTIES LABELS process)
+
+add_test(NAME window_wine COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/window/test_wine.py)
+set_tests_properties(window_wine PROPERTIES LABELS window SKIP_RETURN_CODE 77 TIMEOUT 300)
+
+# The ZIP: built by CPack into the test's own folder, unpacked and run.
+add_test(NAME package_zip COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/package/test_zip.sh ${PROJECT_BINARY_DIR} ${emulator})
+set_tests_properties(package_zip PROPERTIES LABELS package SKIP_RETURN_CODE 77 TIMEOUT 300)
+
+get_property(jaggo_all_tests DIRECTORY PROPERTY TESTS)
+foreach(test IN LISTS jaggo_all_tests)
+  set_tests_properties(${test} PROPERTIES ENVIRONMENT "${JAGGO_TEST_ENV}")
+  if(NOT test MATCHES "^wine_")
+    set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED wine_prefix)
+  endif()
+endforeach()
