@@ -45,9 +45,11 @@ def edges_line(left, right):
 
 
 if __name__ == "__main__":
+    # Prints the Edges line; exits 1 on a bad picture, 2 when either square is missing from it.
     try:
-        shot = read_ppm(sys.stdin.buffer.read())
+        left, right = both_squares(*read_ppm(sys.stdin.buffer.read()))
     except ValueError as e:
         print("edges.py: %s" % e, file=sys.stderr)
         sys.exit(1)
-    print(edges_line(*both_squares(*shot)))
+    print(edges_line(left, right))
+    sys.exit(0 if left["width"] > 0 and right["width"] > 0 else 2)

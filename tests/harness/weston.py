@@ -64,6 +64,7 @@ class Weston:
         env.pop("DISPLAY", None)  # nothing may fall back to X11
         env["XDG_RUNTIME_DIR"] = self.runtime_dir
         env["WAYLAND_DISPLAY"] = self.socket
+        env["XDG_SESSION_TYPE"] = "wayland"  # GLFW 3.4 would take "x11" as a reason to use X11 only
         env.update(extra)
         return env
 
