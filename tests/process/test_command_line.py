@@ -21,6 +21,8 @@ def run(*args):
     env = dict(os.environ)
     for name in ("DISPLAY", "WAYLAND_DISPLAY"):
         env.pop(name, None)
+    if env.get("JAGGO_PRELOAD"):
+        env["LD_PRELOAD"] = env["JAGGO_PRELOAD"]
     with tempfile.TemporaryDirectory() as runtime_dir:
         env["XDG_RUNTIME_DIR"] = runtime_dir
         return xsession.run([*xsession.jaggo_command(), *args], env, timeout=30)
