@@ -9,6 +9,8 @@ import shutil
 import subprocess
 import time
 
+import edges
+
 SKIP = 77  # CTest's skip code when a needed tool is missing
 RULE = "-" * 61  # the lines around jaggo's report block
 
@@ -81,9 +83,12 @@ def stop(proc):
 
 
 def env_for(display, **extra):
+    """The environment of a client of the X display. GLFW 3.4 tries Wayland first unless the
+    session type says X11, and the Wayland client library complains on standard error."""
     env = dict(os.environ)
     env.pop("WAYLAND_DISPLAY", None)
     env["DISPLAY"] = display
+    env["XDG_SESSION_TYPE"] = "x11"
     env.update(extra)
     return env
 
@@ -260,34 +265,13 @@ def screenshot(display, window):
     """The window's pixels as read back from the X server: (width, height, rgb bytes)."""
     data = subprocess.run(["import", "-window", window, "-depth", "8", "ppm:-"], env=env_for(display),
                           capture_output=True, timeout=20, check=True).stdout
-    m = re.match(rb"P6\s+(\d+)\s+(\d+)\s+(\d+)\s", data)
-    width, height = int(m.group(1)), int(m.group(2))
-    return width, height, data[m.end():m.end() + width * height * 3]
-
-
-def square_stats(width, height, rgb, x0, x1):
-    """Bounding box, centre and grey-pixel count of the lit pixels in columns x0..x1-1."""
-    left, right, top, bottom = x1, -1, height, -1
-    greys = 0
-    for y in range(height):
-        row = rgb[(y * width + x0) * 3:(y * width + x1) * 3]
-        for i in range(0, len(row), 3):
-            v = max(row[i], row[i + 1], row[i + 2])
-            if v == 0:
-                continue
-            if v < 255:
-                greys += 1
-            x = x0 + i // 3
-            left, right, top, bottom = min(left, x), max(right, x), min(top, y), max(bottom, y)
-    return {"width": right - left + 1, "height": bottom - top + 1,
-            "cx": (left + right + 1) / 2, "cy": (top + bottom + 1) / 2, "greys": greys}
+    return edges.read_ppm(data)
 
 
 def both_squares(display, window):
-    """((width, height), left half's square_stats, right half's) of the window as on screen."""
+    """((width, height), left half's edges.square_stats, right half's) of the window as on screen."""
     width, height, rgb = screenshot(display, window)
-    half = width // 2
-    return (width, height), square_stats(width, height, rgb, 0, half), square_stats(width, height, rgb, half, width)
+    return ((width, height), *edges.both_squares(width, height, rgb))
 
 
 def report_block(strings):

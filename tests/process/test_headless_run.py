@@ -1,6 +1,7 @@
 # jaggo tests: the README's run command without a display, on a real jaggo binary.
-# It must print the report, leave an 800x400 screenshot and pass jaggo's status through.
+# It must print the report, leave an 800x400 screenshot, measure its edges and pass jaggo's status through.
 import os
+import re
 import struct
 import subprocess
 import sys
@@ -8,6 +9,9 @@ import tempfile
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "harness"))
+import edges  # noqa: E402
+import probes  # noqa: E402
+import weston  # noqa: E402
 import xsession as xs  # noqa: E402
 
 SCRIPT = os.path.join(os.path.dirname(__file__), "..", "..", "scripts", "headless.sh")
@@ -30,19 +34,47 @@ def png_size(path):
     return struct.unpack(">II", head[16:24])
 
 
+def png_edges_line(path):
+    ppm = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], capture_output=True, check=True).stdout
+    return edges.edges_line(*edges.both_squares(*edges.read_ppm(ppm))) + "\n"
+
+
+def samples_shown_by_default():
+    """What a default run must show: 4 samples where its Xvfb offers them (GLX probe), or where
+    it runs jaggo on weston nested in that Xvfb instead (whose EGL offers them: wayland_report);
+    0 where neither."""
+    server, display = xs.start_xvfb()
+    try:
+        glx = probes.sample_counts(xs.env_for(display))
+    finally:
+        xs.stop(server)
+    if probes.expect_samples(glx) == 4 or (xs.have_tools("weston") and weston.glfw_has_wayland()):
+        return 4
+    return 0
+
+
 class HeadlessRun(unittest.TestCase):
-    def test_window_runs_are_pictured_and_end_cleanly(self):
-        for args, request in (([], "Requesting MSAA with 4 samples\n"),
-                              (["-s", "0"], "Requesting that MSAA not be available\n")):
+    def test_window_runs_are_pictured_and_their_edges_counted(self):
+        for args, request, samples in (([], "Requesting MSAA with 4 samples\n", samples_shown_by_default()),
+                                       (["-s", "0"], "Requesting that MSAA not be available\n", 0)):
             with self.subTest(args=args), tempfile.TemporaryDirectory() as scratch:
                 png = os.path.join(scratch, "jaggo.png")
                 r = run(png, *args)
                 self.assertEqual(r.returncode, 0, r.stderr)
+                self.assertNotIn("XDG_RUNTIME_DIR", r.stderr)
                 lines = r.stdout.splitlines(keepends=True)
                 self.assertEqual(lines[0], request)
-                self.assertTrue(lines[1].startswith("Context "), lines)
-                self.assertEqual(lines[-1], "Screenshot of the window: %s\n" % os.path.realpath(png))
+                self.assertEqual(lines[1], probes.context_line(int(lines[1].split()[1]), samples))
+                self.assertEqual(lines[-2], "Screenshot of the window: %s\n" % os.path.realpath(png))
                 self.assertEqual(png_size(png), (800, 400))
+                self.assertEqual(lines[-1], png_edges_line(png))
+                greys = [int(n) for n in re.findall(r"\d+", lines[-1])]
+                print(lines[1] + lines[-1], end="")
+                self.assertEqual(greys[0], 0)
+                if samples:
+                    self.assertGreater(greys[1], 200)
+                else:
+                    self.assertEqual(greys[1], 0)
 
     def test_runs_without_a_window_pass_the_status_through(self):
         for args, status in ((["-h"], 0), (["-q"], 1), (["-s"], 1)):
@@ -56,7 +88,7 @@ class HeadlessRun(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    if not xs.have_tools("Xvfb", "xdotool", "import"):
-        print("skipped: Xvfb, xdotool or ImageMagick's import is missing")
+    if not xs.have_tools("Xvfb", "xdotool", "import", "convert") or not os.environ.get("GLX_PROBE"):
+        print("skipped: Xvfb, xdotool, ImageMagick's import and convert or the GLX probe is missing")
         sys.exit(xs.SKIP)
     unittest.main()
