@@ -150,6 +150,16 @@ in_root() {
     chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb \
         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@"
 }
+# The README's plain build first, with nothing installed but the compiler, CMake and GLFW.
+step "apt-get install build-essential cmake libglfw3-dev" in_root bash -c \
+    'apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        build-essential cmake libglfw3-dev >/dev/null' ||
+    fail "installing the plain build's packages"
+step "cmake -S . -B build-plain && cmake --build build-plain (no GoogleTest or benchmark package)" \
+    in_root bash -c 'cd /root/jaggo && for p in libgtest-dev libgmock-dev libbenchmark-dev; do
+            ! dpkg -s "$p" >/dev/null 2>&1 || { echo "$p is installed"; exit 1; }; done &&
+        cmake -S . -B build-plain >/dev/null && cmake --build build-plain -j2 >/dev/null' ||
+    fail "the plain build"
 step "scripts/run.sh" in_root bash -c 'cd /root/jaggo && scripts/run.sh' ||
     fail "scripts/run.sh (the README's first command)"
 step "JAGGO_SKIP_FRESH=1 scripts/test.sh" in_root bash -c 'cd /root/jaggo && JAGGO_SKIP_FRESH=1 scripts/test.sh' ||
