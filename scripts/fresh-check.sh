@@ -77,6 +77,7 @@ archives=$cache/$release-archives
 mkdir -p "$cache" "$archives/partial" || fail "cannot create the cache folder $cache"
 
 root=$(mktemp -d "/var/tmp/jaggo-fresh-$release.XXXXXX")
+chmod 755 "$root"  # a root's / is world-readable: apt's _apt user and the tests' users walk it
 mounts=()
 
 # Ends what still runs in the root, unmounts in reverse order and removes the root only
