@@ -6,7 +6,7 @@ set -euo pipefail
 
 script=$1/scripts/fresh-check.sh
 [ "$(id -u)" -eq 0 ] || { echo "skipped: fresh-check.sh needs root"; exit 77; }
-for tool in debootstrap python3; do
+for tool in debootstrap git python3; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
 done
 
