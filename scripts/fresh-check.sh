@@ -32,12 +32,17 @@ fail() {
     exit 1
 }
 
-# step DESCRIPTION COMMAND...: runs the command, then prints its status and time.
+# step DESCRIPTION COMMAND...: runs the command, then prints its status and time. The command
+# runs as a process group of its own, so that an interrupt can end all of it at once.
+step_pid=
 step() {
     local what=$1 start=$SECONDS status=0
     shift
     echo "$tag: \$ $what"
-    "$@" || status=$?
+    setsid "$@" &
+    step_pid=$!
+    wait "$step_pid" || status=$?
+    step_pid=
     echo "$tag: -> status $status in $((SECONDS - start))s: $what"
     return "$status"
 }
@@ -85,6 +90,10 @@ mounts=()
 cleanup() {
     local status=$? pid i left
     trap - EXIT INT TERM
+    if [ -n "$step_pid" ]; then
+        kill -TERM -- "-$step_pid" 2>/dev/null || true
+        wait "$step_pid" 2>/dev/null || true
+    fi
     for pid in /proc/[0-9]*; do
         [ "$(readlink "$pid/root" 2>/dev/null)" = "$root" ] && kill -9 "${pid#/proc/}" 2>/dev/null || true
     done
@@ -103,12 +112,8 @@ cleanup() {
     exit "$status"
 }
 trap cleanup EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
-
-logged() {  # log file, command...: the command's output goes to the log only
-    "${@:2}" >"$1" 2>&1
-}
+trap 'echo "$tag: FAILED: interrupted"; exit 130' INT
+trap 'echo "$tag: FAILED: terminated"; exit 143' TERM
 
 if [ -f "$base" ]; then
     step "tar -xf $base (cached minimal root)" tar -C "$root" -xpf "$base" ||
@@ -116,11 +121,12 @@ if [ -f "$base" ]; then
 else
     log=$cache/$release-debootstrap.log
     step "debootstrap --variant=minbase $release $root $mirror (log: $log)" \
-        logged "$log" debootstrap --variant=minbase "$release" "$root" "$mirror" ||
+        bash -c 'exec "${@:2}" >"$1" 2>&1' _ "$log" debootstrap --variant=minbase "$release" "$root" "$mirror" ||
         { tail -n 5 "$log"; fail "debootstrap of $release from $mirror (log: $log)"; }
     step "tar -cf $base (caching the minimal root)" \
-        tar -C "$root" --one-file-system -cpf "$base.new" . && mv "$base.new" "$base" ||
+        tar -C "$root" --one-file-system -cpf "$base.new" . ||
         fail "caching the minimal root as $base"
+    mv "$base.new" "$base"
 fi
 
 # The committed HEAD of this checkout, not its working tree.
@@ -147,23 +153,21 @@ bind "$archives" /var/cache/apt/archives --bind
 cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
 
 # A new root shell: a clean environment, no display, no sudo.
-in_root() {
-    chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb \
-        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@"
-}
+in_root=(chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb
+    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin)
 # The README's plain build first, with nothing installed but the compiler, CMake and GLFW.
-step "apt-get install build-essential cmake libglfw3-dev" in_root bash -c \
+step "apt-get install build-essential cmake libglfw3-dev" "${in_root[@]}" bash -c \
     'apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
         build-essential cmake libglfw3-dev >/dev/null' ||
     fail "installing the plain build's packages"
 step "cmake -S . -B build-plain && cmake --build build-plain (no GoogleTest or benchmark package)" \
-    in_root bash -c 'cd /root/jaggo && for p in libgtest-dev libgmock-dev libbenchmark-dev; do
+    "${in_root[@]}" bash -c 'cd /root/jaggo && for p in libgtest-dev libgmock-dev libbenchmark-dev; do
             ! dpkg -s "$p" >/dev/null 2>&1 || { echo "$p is installed"; exit 1; }; done &&
         cmake -S . -B build-plain >/dev/null && cmake --build build-plain -j2 >/dev/null' ||
     fail "the plain build"
-step "scripts/run.sh" in_root bash -c 'cd /root/jaggo && scripts/run.sh' ||
+step "scripts/run.sh" "${in_root[@]}" bash -c 'cd /root/jaggo && scripts/run.sh' ||
     fail "scripts/run.sh (the README's first command)"
-step "JAGGO_SKIP_FRESH=1 scripts/test.sh" in_root bash -c 'cd /root/jaggo && JAGGO_SKIP_FRESH=1 scripts/test.sh' ||
+step "JAGGO_SKIP_FRESH=1 scripts/test.sh" "${in_root[@]}" bash -c 'cd /root/jaggo && JAGGO_SKIP_FRESH=1 scripts/test.sh' ||
     fail "scripts/test.sh (the README's second command)"
 echo "$tag: both commands passed"
 exit 0
