@@ -82,7 +82,6 @@ archives=$cache/$release-archives
 mkdir -p "$cache" "$archives/partial" || fail "cannot create the cache folder $cache"
 
 root=$(mktemp -d "/var/tmp/jaggo-fresh-$release.XXXXXX")
-chmod 755 "$root"  # a root's / is world-readable: apt's _apt user and the tests' users walk it
 mounts=()
 
 # Ends what still runs in the root, unmounts in reverse order and removes the root only
@@ -128,6 +127,7 @@ else
         fail "caching the minimal root as $base"
     mv "$base.new" "$base"
 fi
+chmod 755 "$root"  # a root's / is world-readable: apt's _apt user and the tests' users walk it
 
 # The committed HEAD of this checkout, not its working tree.
 head=$(git -C "$repo" rev-parse HEAD) || fail "$repo is not a git checkout"
