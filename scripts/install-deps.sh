@@ -35,17 +35,16 @@ missing_packages() {
     done
 }
 
-sudo=()
-if [ "$(id -u)" -ne 0 ]; then
-    command -v sudo >/dev/null || {
-        echo "install-deps: not root and sudo is not installed; run this as root"
-        exit 1
-    }
-    sudo=(sudo)
-fi
-
 mapfile -t missing < <(missing_packages)
 if [ ${#missing[@]} -gt 0 ]; then
+    sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || {
+            echo "install-deps: missing ${missing[*]}; not root and sudo is not installed: run this as root"
+            exit 1
+        }
+        sudo=(sudo)
+    fi
     export DEBIAN_FRONTEND=noninteractive
     "${sudo[@]}" apt-get update -qq || {
         echo "install-deps: apt-get update failed (is the package mirror reachable?)"
