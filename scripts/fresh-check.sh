@@ -93,8 +93,15 @@ cleanup() {
         kill -TERM -- "-$step_pid" 2>/dev/null || true
         wait "$step_pid" 2>/dev/null || true
     fi
-    for pid in /proc/[0-9]*; do
-        [ "$(readlink "$pid/root" 2>/dev/null)" = "$root" ] && kill -9 "${pid#/proc/}" 2>/dev/null || true
+    # Again until none is left: a process may start another while the first pass runs.
+    for _ in 1 2 3 4 5; do
+        left=
+        for pid in /proc/[0-9]*; do
+            [ "$(readlink "$pid/root" 2>/dev/null)" = "$root" ] || continue
+            kill -9 "${pid#/proc/}" 2>/dev/null && left=1
+        done
+        [ -n "$left" ] || break
+        sleep 0.5
     done
     for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
         umount "${mounts[i]}" 2>/dev/null || umount -l "${mounts[i]}" ||
