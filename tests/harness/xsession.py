@@ -114,9 +114,16 @@ def end(proc):
 
 
 def escape(display, proc, window, timeout):
-    """Presses Escape in jaggo's window; its exit status, or None if it still runs after timeout seconds."""
+    """Presses Escape in jaggo's window; its exit status, or None if it still runs after timeout seconds.
+
+    jaggo ends on the press. When the window has the focus xdotool presses the key
+    through XTEST, and its release then finds no window and is never sent: the
+    server, kept alive across clients (-noreset), would hold Escape down for the
+    next jaggo (which then ends at once, or misses the next press). Released here."""
     xdotool(display, "key", "--window", window, "Escape")
-    return wait_exit(proc, timeout)
+    status = wait_exit(proc, timeout)
+    xdotool(display, "keyup", "Escape")
+    return status
 
 
 def find_window(display, proc, timeout=20.0):
