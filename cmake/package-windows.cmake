@@ -2,6 +2,7 @@
 # The program, GLFW's DLL beside it, the licence texts and the README, all at the top.
 install(FILES "${PROJECT_BINARY_DIR}/glfw3.dll" "${JAGGO_GLFW_LICENSE}" "${PROJECT_SOURCE_DIR}/README.md"
         DESTINATION .)
+install(FILES "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION . RENAME LICENSE.txt)
 # jaggo.exe carries the mingw-w64 runtime's start-up and C library pieces,
 # some of whose licences ask for their notices to travel with the binary.
 set(JAGGO_MINGW_RUNTIME_LICENSE /usr/share/doc/mingw-w64-x86-64-dev/copyright
@@ -9,7 +10,10 @@ set(JAGGO_MINGW_RUNTIME_LICENSE /usr/share/doc/mingw-w64-x86-64-dev/copyright
 if(EXISTS "${JAGGO_MINGW_RUNTIME_LICENSE}")
   install(FILES "${JAGGO_MINGW_RUNTIME_LICENSE}" DESTINATION . RENAME License-mingw-w64-runtime.txt)
 endif()
+set(CPACK_PACKAGE_NAME jaggo)
+set(CPACK_PACKAGE_VENDOR "jaggo developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "interactive diagnostic for multisample anti-aliasing in OpenGL")
 set(CPACK_GENERATOR ZIP)
-set(CPACK_PRE_BUILD_SCRIPTS "")  # the Debian package's shlibs step
 set(CPACK_PACKAGE_FILE_NAME "jaggo-${PROJECT_VERSION}-win64")
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+include(CPack)

@@ -207,7 +207,8 @@ def end(proc):
 
 
 def escape(display, proc, window, timeout):
-    """Presses Escape in jaggo's window; its exit status, or None if it still runs after timeout seconds."""
+    """Presses Escape in jaggo's window; its exit status, or None if it still runs after timeout seconds.
+    (xdotool() releases the key should jaggo end before its release arrives.)"""
     xdotool(display, "key", "--window", window, "Escape")
     return wait_exit(proc, timeout)
 

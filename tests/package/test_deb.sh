@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# jaggo tests: builds the Debian package, unpacks it into a scratch root and runs what it installed.
+# jaggo tests: builds the Debian package, checks it with lintian (when installed), unpacks it
+# into a scratch root and runs what it installed.
 # Usage: test_deb.sh BUILD_DIR SANITIZE. Exits 77 (skipped) for a sanitizer build or without dpkg.
 set -euo pipefail
 
@@ -21,6 +22,18 @@ deb=${debs[0]}
 echo "package: $deb"
 
 [ "$(dpkg-deb -f "$deb" Package)" = jaggo ] || fail "package name"
+maintainer=$(sed -n 's/^JAGGO_MAINTAINER:STRING=//p' "$build/CMakeCache.txt")
+[ "$(dpkg-deb -f "$deb" Maintainer)" = "$maintainer" ] || fail "Maintainer is not the configured '$maintainer'"
+
+# Debian's own checks: any error or warning fails (informational tags do not).
+if command -v lintian >/dev/null; then
+    report=$(lintian "$deb" 2>&1 | grep -v 'running with root privileges') || true
+    [ -z "$report" ] || echo "$report"
+    ! grep -Eq '^[EW]: ' <<<"$report" || fail "lintian reports errors or warnings"
+    echo "lintian: no errors or warnings"
+else
+    echo "lintian is not installed: the package is not checked by it"
+fi
 
 # Depends: GLFW (either of Debian's builds) and the C runtime, no GL library.
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -39,8 +52,8 @@ root=$work/root
 dpkg -x "$deb" "$root"
 bin=$root/usr/bin/jaggo
 [ -x "$bin" ] || fail "usr/bin/jaggo is not in the package"
-[ -s "$root/usr/share/man/man1/jaggo.1" ] || fail "usr/share/man/man1/jaggo.1 is not in the package"
-grep -q '^\.TH JAGGO 1' "$root/usr/share/man/man1/jaggo.1" || fail "the manual page has no title line"
+zgrep -q '^\.TH JAGGO 1' "$root/usr/share/man/man1/jaggo.1.gz" ||
+    fail "usr/share/man/man1/jaggo.1.gz is not in the package or has no title line"
 
 # The program links GLFW, never a GL library itself.
 needed=$(readelf -d "$bin" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')

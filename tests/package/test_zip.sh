@@ -17,7 +17,7 @@ echo "package: ${zips[0]}"
 # The program with GLFW's DLL beside it, the licences and the README, nothing else.
 top=$(basename "${zips[0]}" .zip)
 listed=$(unzip -Z1 "${zips[0]}" | grep -v '/$' | sort | tr '\n' ' ')
-expected="$top/License-GLFW.txt $top/License-mingw-w64-runtime.txt $top/README.md $top/glfw3.dll $top/jaggo.exe "
+expected="$top/LICENSE.txt $top/License-GLFW.txt $top/License-mingw-w64-runtime.txt $top/README.md $top/glfw3.dll $top/jaggo.exe "
 [ "$listed" = "$expected" ] || fail "the ZIP holds: $listed"
 unzip -q "${zips[0]}" -d "$work/root"
 dir=$work/root/$top

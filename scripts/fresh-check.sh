@@ -1,0 +1,181 @@
+#!/usr/bin/env bash
+# jaggo: runs the README's two commands as a new user would, as root with no display, in a
+# freshly made minimal Debian root of RELEASE with a clone of this checkout's committed HEAD.
+# Usage: scripts/fresh-check.sh bookworm|trixie   (as root; needs debootstrap, chroot, git, python3)
+#
+# The base root (debootstrap --variant=minbase from the machine's configured mirror) is kept as
+# a tarball in JAGGO_FRESH_CACHE (default /var/cache/jaggo-fresh), beside an apt archive folder
+# that is bind-mounted into the root, so later runs download nothing twice. JAGGO_FRESH_MIRROR
+# overrides the mirror. Every command is printed with its exit status and time; any failure ends
+# the run with one line "fresh-check RELEASE: FAILED: ..." and a non-zero status, and the root is
+# unmounted and removed on every way out.
+
+# The whole script is one block, read before it runs: editing the file meanwhile cannot change a run.
+{
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repo=$PWD
+started=$SECONDS
+
+release=${1:-}
+case "$release" in
+    bookworm | trixie) ;;
+    *)
+        echo "fresh-check: FAILED: unknown release '$release' (usage: scripts/fresh-check.sh bookworm|trixie)"
+        exit 2
+        ;;
+esac
+tag="fresh-check $release"
+
+fail() {
+    echo "$tag: FAILED: $*"
+    exit 1
+}
+
+# step DESCRIPTION COMMAND...: runs the command, then prints its status and time. The command
+# runs as a process group of its own, so that an interrupt can end all of it at once.
+step_pid=
+step() {
+    local what=$1 start=$SECONDS status=0
+    shift
+    echo "$tag: \$ $what"
+    setsid "$@" &
+    step_pid=$!
+    wait "$step_pid" || status=$?
+    step_pid=
+    echo "$tag: -> status $status in $((SECONDS - start))s: $what"
+    return "$status"
+}
+
+[ "$(id -u)" -eq 0 ] || fail "must run as root (it mounts file systems and uses chroot)"
+for tool in debootstrap chroot git python3 mount umount tar; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed"
+done
+
+# The mirror of the machine's own Debian entries: one-line or deb822 sources, security archive skipped.
+mirror=${JAGGO_FRESH_MIRROR:-}
+if [ -z "$mirror" ]; then
+    mirror=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
+        awk '$1 == "deb" { for (i = 2; i <= NF; i++) if ($i !~ /^\[/ && $i !~ /\]$/) { print $i; break } }' |
+        grep -v security | head -n 1) || true
+fi
+if [ -z "$mirror" ]; then
+    mirror=$(cat /etc/apt/sources.list.d/*.sources 2>/dev/null |
+        awk '$1 == "URIs:" { print $2 }' | grep -v security | head -n 1) || true
+fi
+[ -n "$mirror" ] || fail "no Debian mirror found in /etc/apt/sources.list or /etc/apt/sources.list.d"
+mirror=${mirror%/}
+
+# A mirror that cannot be reached is named at once, not after a long debootstrap or apt-get.
+probe="import sys, urllib.request
+try:
+    urllib.request.urlopen(sys.argv[1], timeout=20).read(64)
+except Exception as e:
+    print(e)
+    sys.exit(1)"
+reason=$(python3 -c "$probe" "$mirror/dists/$release/Release" 2>&1) ||
+    fail "mirror $mirror unreachable or without $release: $reason"
+
+cache=${JAGGO_FRESH_CACHE:-/var/cache/jaggo-fresh}
+base=$cache/$release-minbase.tar
+archives=$cache/$release-archives
+mkdir -p "$cache" "$archives/partial" || fail "cannot create the cache folder $cache"
+
+root=$(mktemp -d "/var/tmp/jaggo-fresh-$release.XXXXXX")
+mounts=()
+
+# Ends what still runs in the root, unmounts in reverse order and removes the root only
+# when nothing is mounted under it any more.
+cleanup() {
+    local status=$? pid i left
+    trap - EXIT INT TERM
+    if [ -n "$step_pid" ]; then
+        kill -TERM -- "-$step_pid" 2>/dev/null || true
+        wait "$step_pid" 2>/dev/null || true
+    fi
+    # Again until none is left: a process may start another while the first pass runs.
+    for _ in 1 2 3 4 5; do
+        left=
+        for pid in /proc/[0-9]*; do
+            [ "$(readlink "$pid/root" 2>/dev/null)" = "$root" ] || continue
+            kill -9 "${pid#/proc/}" 2>/dev/null && left=1
+        done
+        [ -n "$left" ] || break
+        sleep 0.5
+    done
+    for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
+        umount "${mounts[i]}" 2>/dev/null || umount -l "${mounts[i]}" ||
+            echo "$tag: could not unmount ${mounts[i]}"
+    done
+    left=$(awk -v r="$root/" 'index($2 "/", r) == 1 { print $2 }' /proc/self/mounts)
+    if [ -n "$left" ]; then
+        echo "$tag: still mounted, $root left in place: $left"
+        [ "$status" -ne 0 ] || status=1
+    else
+        rm -rf --one-file-system "$root"
+    fi
+    echo "$tag: total $((SECONDS - started))s, status $status"
+    exit "$status"
+}
+trap cleanup EXIT
+trap 'echo "$tag: FAILED: interrupted"; exit 130' INT
+trap 'echo "$tag: FAILED: terminated"; exit 143' TERM
+
+if [ -f "$base" ]; then
+    step "tar -xf $base (cached minimal root)" tar -C "$root" -xpf "$base" ||
+        fail "unpacking the cached root $base (delete it to make a new one)"
+else
+    log=$cache/$release-debootstrap.log
+    step "debootstrap --variant=minbase $release $root $mirror (log: $log)" \
+        bash -c 'exec "${@:2}" >"$1" 2>&1' _ "$log" debootstrap --variant=minbase "$release" "$root" "$mirror" ||
+        { tail -n 5 "$log"; fail "debootstrap of $release from $mirror (log: $log)"; }
+    step "tar -cf $base (caching the minimal root)" \
+        tar -C "$root" --one-file-system -cpf "$base.new" . ||
+        fail "caching the minimal root as $base"
+    mv "$base.new" "$base"
+fi
+chmod 755 "$root"  # a root's / is world-readable: apt's _apt user and the tests' users walk it
+
+# The committed HEAD of this checkout, not its working tree.
+head=$(git -C "$repo" rev-parse HEAD) || fail "$repo is not a git checkout"
+step "git clone $repo and check out $head" \
+    bash -c 'git clone -q --no-checkout "$1" "$2" && git -C "$2" checkout -q --detach "$3"' \
+    _ "$repo" "$root/root/jaggo" "$head" || fail "cloning $repo into the root"
+
+bind() {  # source, target inside the root, mount options...
+    local target=$root$2
+    mkdir -p "$target"
+    mount "${@:3}" "$1" "$target" || fail "mounting $2 into the root"
+    mounts+=("$target")
+}
+# The root becomes a private mount of its own first, so nothing mounted below it reaches the host.
+bind "$root" "" --bind
+mount --make-private "$root" || fail "making the root a private mount"
+bind proc /proc -t proc
+bind sysfs /sys -t sysfs
+bind /dev /dev --bind
+bind /dev/pts /dev/pts --bind
+bind tmpfs /dev/shm -t tmpfs
+bind "$archives" /var/cache/apt/archives --bind
+cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
+
+# A new root shell: a clean environment, no display, no sudo.
+in_root=(chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb
+    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin)
+# The README's plain build first, with nothing installed but the compiler, CMake and GLFW.
+step "apt-get install build-essential cmake libglfw3-dev" "${in_root[@]}" bash -c \
+    'apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        build-essential cmake libglfw3-dev >/dev/null' ||
+    fail "installing the plain build's packages"
+step "cmake -S . -B build-plain && cmake --build build-plain (no GoogleTest or benchmark package)" \
+    "${in_root[@]}" bash -c 'cd /root/jaggo && for p in libgtest-dev libgmock-dev libbenchmark-dev; do
+            ! dpkg -s "$p" >/dev/null 2>&1 || { echo "$p is installed"; exit 1; }; done &&
+        cmake -S . -B build-plain >/dev/null && cmake --build build-plain -j2 >/dev/null' ||
+    fail "the plain build"
+step "scripts/run.sh" "${in_root[@]}" bash -c 'cd /root/jaggo && scripts/run.sh' ||
+    fail "scripts/run.sh (the README's first command)"
+step "JAGGO_SKIP_FRESH=1 scripts/test.sh" "${in_root[@]}" bash -c 'cd /root/jaggo && JAGGO_SKIP_FRESH=1 scripts/test.sh' ||
+    fail "scripts/test.sh (the README's second command)"
+echo "$tag: both commands passed"
+exit 0
+}
