@@ -158,6 +158,12 @@ bind /dev/pts /dev/pts --bind
 bind tmpfs /dev/shm -t tmpfs
 bind "$archives" /var/cache/apt/archives --bind
 cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
+# The host's own certificate authorities come along like its resolver: where a
+# TLS-inspecting proxy stands between this machine and the npm registry, the
+# root reaches it only by trusting the same CA. ca-certificates, when a package
+# pulls it in, adds them to the root's store.
+mkdir -p "$root/usr/local/share/ca-certificates"
+cp /usr/local/share/ca-certificates/*.crt "$root/usr/local/share/ca-certificates/" 2>/dev/null || true
 
 # A new root shell: a clean environment, no display, no sudo.
 in_root=(chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb
