@@ -87,7 +87,10 @@ install_windows_deps() {
         local as_root=()
         [ "$(id -u)" -eq 0 ] || as_root=(sudo)
         "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-        "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+        "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null || {
+            echo "install-deps: apt-get install failed for: ${need[*]}"
+            exit 1
+        }
     fi
 
     local dest
@@ -95,7 +98,10 @@ install_windows_deps() {
     [ -f "$dest/glfw3.dll" ] && [ -f "$dest/glfw3dll.lib" ] && [ -f "$dest/License-GLFW.txt" ] && return 0
     local work
     work=$(mktemp -d)
-    (cd "$work" && npm pack --silent --cache "$work/npm-cache" node-glfw@0.4.6 >/dev/null)
+    (cd "$work" && npm pack --loglevel=error --cache "$work/npm-cache" node-glfw@0.4.6 >/dev/null) || {
+        echo "install-deps: npm pack node-glfw@0.4.6 failed (GLFW for the Windows build)"
+        exit 1
+    }
     tar -xzf "$work"/node-glfw-0.4.6.tgz -C "$work" \
         package/deps/windows/lib/x64/glfw3.dll \
         package/deps/windows/lib/x64/glfw3dll.lib \
