@@ -7,31 +7,27 @@ import unittest
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "harness"))
 import xsession as xs  # noqa: E402
 
-DISPLAY = None
-SERVER = None
 
-
-def setUpModule():
-    global SERVER, DISPLAY
-    SERVER, DISPLAY = xs.start_xvfb()
-
-
-def tearDownModule():
-    xs.stop(SERVER)
-
-
-def run_with_fault(fault):
+def run_with_fault(display, fault):
     """jaggo's status and standard error with the fault injected; None for a run that does not end."""
     preload = ":".join(p for p in (os.environ.get("JAGGO_PRELOAD"), os.environ["GL_FAULT_SHIM"]) if p)
-    proc = xs.start_jaggo(DISPLAY, LD_PRELOAD=preload, JAGGO_GL_FAULT=fault)
+    proc = xs.start_jaggo(display, LD_PRELOAD=preload, JAGGO_GL_FAULT=fault)
     status = xs.wait_exit(proc, 30)
     _, err = xs.end(proc)
     return status, err.splitlines()
 
 
 class DriverFaults(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.server, cls.display = xs.start_xvfb()
+
+    @classmethod
+    def tearDownClass(cls):
+        xs.stop(cls.server)
+
     def test_rejected_shaders_name_each_stage_with_the_drivers_log(self):
-        status, err = run_with_fault("compile")
+        status, err = run_with_fault(self.display, "compile")
         self.assertEqual(status, 1, err)
         self.assertEqual(err[:2], ["Error: OpenGL vertex shader did not compile (the driver gave no log)",
                                    "Error: OpenGL fragment shader did not compile (the driver gave no log)"])
@@ -40,7 +36,7 @@ class DriverFaults(unittest.TestCase):
         self.assertTrue(all(line.startswith("Error: ") for line in err), err)
 
     def test_missing_version_is_named_as_such(self):
-        status, err = run_with_fault("version")
+        status, err = run_with_fault(self.display, "version")
         self.assertEqual((status, err), (1, ["Error: The OpenGL context reported no version"]))
 
 
