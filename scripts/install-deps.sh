@@ -16,7 +16,12 @@ packages=(
     file lintian
     # the fresh-system check of the test command
     debootstrap
+    # Windows: the mingw-w64 cross compiler, Wine to run its programs, GoogleTest's sources
+    g++-mingw-w64-x86-64 wine wine64 googletest
 )
+# npm fetches GLFW for Windows (below). Any npm will do; Debian's conflicts with a
+# Node.js installed from elsewhere.
+command -v npm >/dev/null || packages+=(npm)
 
 # The fuzzer's runtime is packaged per clang major (libclang-rt-14-dev on Debian 12,
 # libclang-rt-19-dev on 13): take the one that matches the release's clang, as installed
@@ -71,28 +76,10 @@ if [ ${#missing[@]} -gt 0 ]; then
     }
 fi
 
-# ---- Windows: the mingw-w64 cross compiler, Wine to run its programs, and
-# GLFW 3.1.2's Windows x64 build. GLFW comes as two files and its licence
-# taken by path from the npm package node-glfw 0.4.6 (nothing else in that
-# package is extracted) into build-deps/, which git ignores; the `windows`
-# CMake preset finds them there.
-install_windows_deps() {
-    local want=(g++-mingw-w64-x86-64 wine wine64 googletest) need=() p
-    for p in "${want[@]}"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$' || need+=("$p")
-    done
-    # Any npm will do; Debian's conflicts with a Node.js installed from elsewhere.
-    command -v npm >/dev/null || need+=(npm)
-    if [ ${#need[@]} -ne 0 ]; then
-        local as_root=()
-        [ "$(id -u)" -eq 0 ] || as_root=(sudo)
-        "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-        "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null || {
-            echo "install-deps: apt-get install failed for: ${need[*]}"
-            exit 1
-        }
-    fi
-
+# ---- GLFW 3.1.2's Windows x64 build for the `windows` CMake preset. It comes as
+# two files and its licence taken by path from the npm package node-glfw 0.4.6
+# (nothing else in that package is extracted) into build-deps/, which git ignores.
+fetch_glfw_for_windows() {
     local dest
     dest="$(cd "$(dirname "$0")/.." && pwd)/build-deps/glfw-3.1.2-win64"
     [ -f "$dest/glfw3.dll" ] && [ -f "$dest/glfw3dll.lib" ] && [ -f "$dest/License-GLFW.txt" ] && return 0
@@ -111,4 +98,4 @@ install_windows_deps() {
         "$work"/package/deps/License-GLFW.txt "$dest"/
     rm -rf "$work"
 }
-install_windows_deps
+fetch_glfw_for_windows
