@@ -25,6 +25,26 @@ def jaggo_command():
     return ([emulator] if emulator else []) + [jaggo_bin()]
 
 
+_xlib = None
+
+
+def xlib():
+    """Xlib through ctypes, its prototypes declared once for every helper here."""
+    global _xlib
+    if _xlib is None:
+        x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
+        x11.XOpenDisplay.restype = ctypes.c_void_p
+        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        x11.XFlush.argtypes = [ctypes.c_void_p]
+        x11.XQueryKeymap.argtypes = [ctypes.c_void_p, ctypes.c_char_p]
+        x11.XInternAtom.restype = ctypes.c_ulong
+        x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+        x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+        _xlib = x11
+    return _xlib
+
+
 def have_tools(*names):
     return all(shutil.which(n) for n in names)
 
@@ -57,10 +77,7 @@ def start_xvfb(size="1024x768x24"):
 
 def wait_for_clients(display, timeout=10.0):
     """Returns once a client can open the display (one connection, closed at once)."""
-    x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
-    x11.XOpenDisplay.restype = ctypes.c_void_p
-    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    x11 = xlib()
     end = time.monotonic() + timeout
     while True:
         dpy = x11.XOpenDisplay(display.encode())
@@ -109,13 +126,8 @@ def release_keys(display):
     fails and the key stays down. A server started with -noreset keeps it down
     for the next client, whose first auto-repeat event is a fresh press (a
     held Escape would close the next jaggo at once)."""
-    x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
+    x11 = xlib()
     xtst = ctypes.CDLL(ctypes.util.find_library("Xtst"))
-    x11.XOpenDisplay.restype = ctypes.c_void_p
-    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-    x11.XQueryKeymap.argtypes = [ctypes.c_void_p, ctypes.c_char_p]
-    x11.XFlush.argtypes = [ctypes.c_void_p]
-    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
     xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
     dpy = x11.XOpenDisplay(display.encode())
     if not dpy:
@@ -301,14 +313,7 @@ def wait_exit(proc, timeout):
 
 def close_via_window_manager(display, window):
     """Sends the WM_DELETE_WINDOW request a window manager sends when the user closes a window."""
-    x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
-    x11.XOpenDisplay.restype = ctypes.c_void_p
-    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-    x11.XInternAtom.restype = ctypes.c_ulong
-    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
-    x11.XFlush.argtypes = [ctypes.c_void_p]
-    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    x11 = xlib()
 
     class ClientMessage(ctypes.Structure):
         _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),

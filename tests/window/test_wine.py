@@ -8,6 +8,7 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "harness"))
+import probes  # noqa: E402
 import xsession as xs  # noqa: E402
 
 DISPLAY = None
@@ -89,12 +90,8 @@ class Wine(unittest.TestCase):
               (len(cls.samples), sum(1 for s in cls.samples.values() if s == 4)), file=sys.stderr)
 
     def check_context_line(self, line, samples):
-        words = line.split()
-        if samples:
-            self.assertEqual(line, "Context %s reports MSAA is available with %d samples\n" % (words[1], samples))
-        else:
-            self.assertEqual(line, "Context %s reports MSAA is unavailable\n" % words[1])
-        index = int(words[1])
+        index = int(line.split()[1])
+        self.assertEqual(line, probes.context_line(index, samples))
         self.assertEqual(self.samples.get(index), samples, "pixel format %d" % index)
         return index
 
