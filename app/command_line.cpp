@@ -1,10 +1,10 @@
 // jaggo app: the command line's settings and the reading of the -s value.
-// The value is read by hand (the loader's reader): atoi's behaviour on overflow is undefined.
+// The value is read by hand: atoi's behaviour on overflow is undefined.
 #include "app/command_line.h"
 
 #include <cstdint>
 
-#include "gl_loader/gl.h"
+#include "decimal/decimal.h"
 
 namespace jaggo {
 
@@ -13,7 +13,7 @@ std::int32_t list_extensions = 0;
 
 std::int32_t parse_samples(const char* text) {
     std::int32_t value = 0;  // text without digits reads as 0
-    static_cast<void>(gl::read_decimal(text, &value));
+    static_cast<void>(read_decimal(text, &value));
     return value;
 }
 

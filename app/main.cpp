@@ -70,14 +70,13 @@ int main(int argc, char** argv) {
     glfwSetKeyCallback(window, key_callback);
     glfwMakeContextCurrent(window);
     read_chosen_pixel_format(window);
-    const gl::GLVersionCode version = gl::load_gl(glfwGetProcAddress);
+    const gl::GLLoadResult loaded = gl::load_gl(glfwGetProcAddress);
     glfwSwapInterval(1);
 
-    // Without a version string the loader resolves nothing beyond glGetString;
+    // Without a version string the loader resolves nothing beyond glGetString:
     // say that, rather than naming the first entry point it left null. (A
-    // result of 0 with a version string is a context that lists no
-    // extensions, which still draws.)
-    if (version == 0 && gl::glGetString != nullptr && gl::glGetString(gl::GL_VERSION) == nullptr) {
+    // context that lists no extensions still draws.)
+    if (loaded.status == gl::GLLoadStatus::no_version) {
         std::fprintf(stderr, "Error: The OpenGL context reported no version\n");
         fail_with_window(window);
     }

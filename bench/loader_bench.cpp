@@ -84,7 +84,7 @@ BENCHMARK(BM_CountingResolverAlone);
 
 void BM_LoadGlRealContext(benchmark::State& state) {
     GLVersionCode code = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(code = load_gl(glfwGetProcAddress));
+    for (auto _ : state) benchmark::DoNotOptimize(code = load_gl(glfwGetProcAddress).code);
     state.counters["version_code"] = code;
 }
 

@@ -41,19 +41,31 @@ using GLProc = void (*)();
 using GLQueryFn = GLProc (*)(const char* name);
 using GLResolveFn = GLProc (*)(void* user, const char* name);
 
-GLVersionCode load_gl(GLQueryFn query);
-GLVersionCode load_gl_with(GLResolveFn resolve, void* user);
+// What a load did, so that a caller never has to ask the driver again why the
+// code is 0.
+enum class GLLoadStatus : std::int32_t {
+    loaded,             // ran to the end: every group the version and extensions provide is resolved
+    no_get_string,      // the query has no glGetString: nothing else was looked up
+    no_version,         // glGetString(GL_VERSION) gave no string: nothing else was looked up
+    no_extension_list,  // the version groups are resolved, but the extensions could not be
+                        // listed (a 3.0+ context reporting none, or without glGetStringi)
+};
+
+struct GLLoadResult {
+    GLLoadStatus status;
+    // The context's version; 0 unless status is loaded (and 0 then too when
+    // the version string holds no number).
+    GLVersionCode code;
+};
+
+GLLoadResult load_gl(GLQueryFn query);
+GLLoadResult load_gl_with(GLResolveFn resolve, void* user);
 GLProc query_resolver(void* user, const char* name);
 GLVersionCode detect_gl_version();
 // The major and minor numbers that begin a GL_VERSION string, after at most one
 // "OpenGL ES-CM ", "OpenGL ES-CL ", "OpenGL ES " or "OpenGL SC " prefix; a number
 // that cannot be read is 0, and one beyond the int range reads as the nearest limit.
 void read_gl_version(const char* version, std::int32_t* major, std::int32_t* minor);
-// Reads a decimal integer as "%d" would (leading white space, one sign, then
-// digits) into *value, saturating at the 32-bit limits where "%d" would be
-// undefined. Returns the first character after the digits, or null, leaving
-// *value alone, when there are none. The -s option is read by the same rule.
-const char* read_decimal(const char* text, std::int32_t* value);
 int detect_gl_extensions(GLVersionCode code);
 
 }  // namespace jaggo::gl

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <limits>
 
+#include "decimal/decimal.h"
 #include "gl_loader/gl.h"
 
 namespace jaggo::gl {
@@ -65,38 +66,18 @@ std::int32_t in_list(char* const* list, std::uint32_t count, const char* name) {
 
 }  // namespace
 
-const char* read_decimal(const char* text, std::int32_t* value) {
-    constexpr std::int64_t max = std::numeric_limits<std::int32_t>::max();
-    constexpr std::int64_t min = std::numeric_limits<std::int32_t>::min();
-    const char* p = text;
-    while (*p == ' ' || (*p >= '\t' && *p <= '\r')) ++p;  // blank, \t \n \v \f \r
-    bool negative = false;
-    if (*p == '+' || *p == '-') {
-        negative = *p == '-';
-        ++p;
-    }
-    if (*p < '0' || *p > '9') return nullptr;
-    // Once past the range, further digits can only push the magnitude further out.
-    std::int64_t magnitude = 0;
-    for (; *p >= '0' && *p <= '9'; ++p) {
-        if (magnitude <= max + 1) magnitude = magnitude * 10 + (*p - '0');
-    }
-    const std::int64_t signed_value = negative ? -magnitude : magnitude;
-    *value = static_cast<std::int32_t>(signed_value > max ? max : signed_value < min ? min : signed_value);
-    return p;
-}
-
 GLProc query_resolver(void* user, const char* name) {
     return reinterpret_cast<GLQueryFn>(user)(name);
 }
 
-GLVersionCode load_gl(GLQueryFn query) {
+GLLoadResult load_gl(GLQueryFn query) {
     return load_gl_with(query_resolver, reinterpret_cast<void*>(query));
 }
 
-GLVersionCode load_gl_with(GLResolveFn resolve, void* user) {
+GLLoadResult load_gl_with(GLResolveFn resolve, void* user) {
     JAGGO_GL_RESOLVE(glGetString)
-    if (glGetString == nullptr || glGetString(GL_VERSION) == nullptr) return 0;
+    if (glGetString == nullptr) return {GLLoadStatus::no_get_string, 0};
+    if (glGetString(GL_VERSION) == nullptr) return {GLLoadStatus::no_version, 0};
 
     const GLVersionCode code = detect_gl_version();
 #define JAGGO_GL_LOAD_GROUP(flag, list) \
@@ -104,10 +85,10 @@ GLVersionCode load_gl_with(GLResolveFn resolve, void* user) {
         list(JAGGO_GL_RESOLVE)          \
     }
     JAGGO_GL_VERSION_GROUPS(JAGGO_GL_LOAD_GROUP)
-    if (detect_gl_extensions(code) == 0) return 0;
+    if (detect_gl_extensions(code) == 0) return {GLLoadStatus::no_extension_list, 0};
     JAGGO_GL_EXTENSION_GROUPS(JAGGO_GL_LOAD_GROUP)
 #undef JAGGO_GL_LOAD_GROUP
-    return code;
+    return {GLLoadStatus::loaded, code};
 }
 
 void read_gl_version(const char* version, std::int32_t* major, std::int32_t* minor) {

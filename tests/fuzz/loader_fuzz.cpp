@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "gl_loader/gl.h"
-#include "tests/unit/loader_fake.h"
+#include "unit/loader_fake.h"
 
 namespace {
 
@@ -98,12 +98,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::int32_t* flag : version_flags) *flag = unwritten;
     for (std::int32_t* flag : extension_flags) *flag = unwritten;
 
-    const GLVersionCode code = load_gl_with(fake::resolve, nullptr);
+    const GLLoadResult result = load_gl_with(fake::resolve, nullptr);
+    const GLVersionCode code = result.code;
 
     for (std::int32_t* flag : version_flags) check(*flag == 0 || *flag == 1 || *flag == unwritten);
     for (std::int32_t* flag : extension_flags) check(*flag == 0 || *flag == 1 || *flag == unwritten);
+    // The first version query answered nothing: the load says so and stops there.
+    check((result.status == GLLoadStatus::no_version) == ((options & 16u) != 0));
     if (*version_flags[0] == unwritten) {
-        check(code == 0);
+        check(code == 0 && result.status != GLLoadStatus::no_extension_list);
         return 0;
     }
 
@@ -112,6 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     long long minor = 0;
     reference_version(version.c_str(), major, minor);
     const bool detected = *extension_flags[0] != unwritten;
+    check(detected == (result.status == GLLoadStatus::loaded));
     check(code == (detected ? major * 10000 + minor : 0));
     for (int i = 0; i < 12; ++i) {
         const bool provided = major > versions[i][0] || (major == versions[i][0] && minor >= versions[i][1]);

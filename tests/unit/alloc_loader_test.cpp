@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "gl_loader/gl.h"
-#include "tests/unit/loader_fake.h"
+#include "unit/loader_fake.h"
 
 extern "C" long jaggo_alloc_blocks();
 extern "C" long jaggo_alloc_frees();

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "gl_loader/gl.h"
-#include "tests/unit/loader_fake.h"
+#include "unit/loader_fake.h"
 
 namespace jaggo::gl {
 namespace {
@@ -65,7 +65,7 @@ TEST_F(Loader, FullContextLooksUpEveryGroupInOrder) {
     fake::use_indexed({"GL_ARB_ES2_compatibility", "GL_ARB_multisample", "GL_ARB_robustness", "GL_KHR_debug",
                        "GL_KHR_no_error"});
     int user = 0;
-    EXPECT_EQ(load_gl_with(fake::resolve, &user), 40006);
+    EXPECT_EQ(load_gl_with(fake::resolve, &user).code, 40006);
     EXPECT_EQ(fake::last_user, &user);
     EXPECT_EQ(version_flag_digits(), "111111111111");
     EXPECT_EQ(extension_flag_digits(), "111");
@@ -164,7 +164,7 @@ TEST_F(Loader, LoadGlPassesTheQueryThrough) {
     EXPECT_EQ(query_resolver(reinterpret_cast<void*>(query), "glGetString"),
               reinterpret_cast<GLProc>(&fake::get_string));
     fake::version = "2.1 Mesa";
-    EXPECT_EQ(load_gl(query), 20001);
+    EXPECT_EQ(load_gl(query).code, 20001);
     EXPECT_EQ(calls, 1 + 1 + 551);
 }
 
@@ -212,8 +212,9 @@ TEST_F(Loader, VersionStrings) {
         fake::version = c.version;
         fake::use_indexed(all_three);
         fake::extension_string = "GL_ARB_multisample GL_ARB_robustness GL_KHR_debug";
-        const GLVersionCode code = load_gl_with(fake::resolve, nullptr);
-        EXPECT_EQ(code, c.code);
+        const GLLoadResult result = load_gl_with(fake::resolve, nullptr);
+        EXPECT_EQ(result.status, GLLoadStatus::loaded);
+        EXPECT_EQ(result.code, c.code);
         EXPECT_EQ(version_flag_digits(), c.flags);
         EXPECT_EQ(fake::integerv_calls > 0, c.indexed);
         EXPECT_EQ(fake::extension_string_calls > 0, !c.indexed);
@@ -245,7 +246,7 @@ TEST_F(Loader, SingleStringMatchesWholeWordsOnly) {
         gl_arb_multisample = gl_arb_robustness = gl_khr_debug = 1;
         fake::version = "2.1 Mesa";
         fake::extension_string = c.first;
-        EXPECT_EQ(load_gl_with(fake::resolve, nullptr), 20001);
+        EXPECT_EQ(load_gl_with(fake::resolve, nullptr).code, 20001);
         EXPECT_EQ(extension_flag_digits(), c.second);
         EXPECT_EQ(glSampleCoverageARB != nullptr, c.second[0] == '1');
         EXPECT_EQ(glGetnUniformivARB != nullptr, c.second[1] == '1');
@@ -258,7 +259,7 @@ TEST_F(Loader, IndexedListMatchesExactEntries) {
     // Unreadable entries (null) and entries past the list's end stay empty.
     fake::use_indexed({"GL_KHR_debug_extra", nullptr, "GL_ARB_robustness", "", "GL_KHR_debu"});
     fake::reported_count = 7;
-    EXPECT_EQ(load_gl_with(fake::resolve, nullptr), 30003);
+    EXPECT_EQ(load_gl_with(fake::resolve, nullptr).code, 30003);
     EXPECT_EQ(extension_flag_digits(), "010");
 }
 
@@ -272,7 +273,9 @@ TEST_F(Loader, FailedIndexedGatheringKeepsExtensionFlags) {
         if (which == 1) fake::have_get_stringi = false;
         if (which == 2) fake::have_get_integerv = false;
         gl_arb_multisample = 1;
-        EXPECT_EQ(load_gl_with(fake::resolve, nullptr), 0);
+        const GLLoadResult result = load_gl_with(fake::resolve, nullptr);
+        EXPECT_EQ(result.status, GLLoadStatus::no_extension_list);
+        EXPECT_EQ(result.code, 0);
         EXPECT_EQ(version_flag_digits(), "111111111111");
         EXPECT_NE(glVertexP2ui, nullptr);
         EXPECT_EQ(extension_flag_digits(), "100");
@@ -284,19 +287,22 @@ TEST_F(Loader, FailedIndexedGatheringKeepsExtensionFlags) {
 TEST_F(Loader, EarlyFailuresLoadNothing) {
     gl_version_1_0 = 1;
     // The resolver does not know glGetString.
-    EXPECT_EQ(load_gl_with(
-                  [](void*, const char* name) {
-                      fake::lookups.emplace_back(name, nullptr);
-                      return GLProc{};
-                  },
-                  nullptr),
-              0);
+    const GLLoadResult unknown = load_gl_with(
+        [](void*, const char* name) {
+            fake::lookups.emplace_back(name, nullptr);
+            return GLProc{};
+        },
+        nullptr);
+    EXPECT_EQ(unknown.status, GLLoadStatus::no_get_string);
+    EXPECT_EQ(unknown.code, 0);
     EXPECT_EQ(looked_up(), std::vector<std::string>{"glGetString"});
     EXPECT_EQ(glGetString, nullptr);
     // glGetString gives no version string.
     fake::lookups.clear();
     fake::version_answers = 0;
-    EXPECT_EQ(load_gl_with(fake::resolve, nullptr), 0);
+    const GLLoadResult no_version = load_gl_with(fake::resolve, nullptr);
+    EXPECT_EQ(no_version.status, GLLoadStatus::no_version);
+    EXPECT_EQ(no_version.code, 0);
     EXPECT_EQ(looked_up(), std::vector<std::string>{"glGetString"});
     EXPECT_EQ(version_flag_digits(), "100000000000");
     // The second version query gives none: no flag is written and the groups
@@ -304,7 +310,7 @@ TEST_F(Loader, EarlyFailuresLoadNothing) {
     fake::lookups.clear();
     fake::version_answers = 1;
     fake::extension_string = "GL_KHR_debug";
-    EXPECT_EQ(load_gl_with(fake::resolve, nullptr), 0);
+    EXPECT_EQ(load_gl_with(fake::resolve, nullptr).code, 0);
     EXPECT_EQ(version_flag_digits(), "100000000000");
     EXPECT_EQ(fake::lookups.size(), 1u + 306u + 11u);
 }
@@ -313,7 +319,7 @@ TEST_F(Loader, ResolverKnowingOnlyGlGetString) {
     fake::version = "2.1 Mesa";
     fake::only_get_string = true;
     fake::extension_string = "GL_ARB_multisample";
-    EXPECT_EQ(load_gl_with(fake::resolve, nullptr), 20001);
+    EXPECT_EQ(load_gl_with(fake::resolve, nullptr).code, 20001);
     EXPECT_EQ(fake::lookups.size(), 1u + 551u + 1u);
     EXPECT_EQ(gl_arb_multisample, 1);
     for (const auto& entry : table()) {
@@ -324,12 +330,12 @@ TEST_F(Loader, ResolverKnowingOnlyGlGetString) {
 TEST_F(Loader, SecondRunOnAnOlderContextKeepsNewerPointers) {
     fake::version = "3.3 Mesa";
     fake::use_indexed(all_three);
-    ASSERT_EQ(load_gl_with(fake::resolve, nullptr), 30003);
+    ASSERT_EQ(load_gl_with(fake::resolve, nullptr).code, 30003);
     const std::map<std::string, GLProc> first = table();
 
     fake::version = "2.1 Mesa";
     fake::extension_string = "GL_KHR_debug";
-    EXPECT_EQ(load_gl_with(fake::resolve, nullptr), 20001);
+    EXPECT_EQ(load_gl_with(fake::resolve, nullptr).code, 20001);
     EXPECT_EQ(version_flag_digits(), "111111110000");
     EXPECT_EQ(extension_flag_digits(), "001");
     const std::map<std::string, GLProc> second = table();
