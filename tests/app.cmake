@@ -1,6 +1,6 @@
 # Tests of the program entry's pieces and of the real binary.
 jaggo_unit_test(options_test unit/options_test.cpp LIBS jaggo::options)
-jaggo_unit_test(command_line_test unit/command_line_test.cpp ../app/command_line.cpp LIBS jaggo::gl_loader)
+jaggo_unit_test(command_line_test unit/command_line_test.cpp LIBS jaggo::app)
 if(WIN32)
   return()  # the Windows build's process and window tests are in windows.cmake
 endif()
@@ -37,7 +37,7 @@ set_tests_properties(app_gl_calls_listed PROPERTIES LABELS generated)
 # A driver that rejects the shaders or gives no version, preloaded in front of
 # GLFW's address query. Built without the sanitizers: it only hands out pointers.
 add_library(gl_fault_shim SHARED tools/gl_fault_shim.cpp)
-target_include_directories(gl_fault_shim PRIVATE ${PROJECT_SOURCE_DIR})
+target_include_directories(gl_fault_shim PRIVATE $<TARGET_PROPERTY:jaggo::gl_loader,INTERFACE_INCLUDE_DIRECTORIES>)
 target_link_libraries(gl_fault_shim PRIVATE ${CMAKE_DL_LIBS})
 add_test(NAME window_gl_faults COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/window/test_gl_faults.py)
 set_tests_properties(window_gl_faults PROPERTIES LABELS window SKIP_RETURN_CODE 77 TIMEOUT 120

@@ -13,7 +13,7 @@ set_tests_properties(loader_generated_table PROPERTIES LABELS generated)
 
 # load_gl(glfwGetProcAddress) on a real context; exits 77 without a display.
 add_executable(loader_window_test ${CMAKE_CURRENT_LIST_DIR}/unit/loader_window_test.cpp)
-target_link_libraries(loader_window_test PRIVATE jaggo::flags jaggo::gl_loader glfw GTest::gtest)
+target_link_libraries(loader_window_test PRIVATE jaggo::app GTest::gtest)
 add_test(NAME loader_window
   COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/harness/with_xvfb.py $<TARGET_FILE:loader_window_test>)
 set_tests_properties(loader_window PROPERTIES LABELS window SKIP_RETURN_CODE 77 TIMEOUT 120

@@ -1,3 +1,5 @@
-# The Debian package: built by CPack into the test's own folder, unpacked and run.
+# The plain install's layout, and the Debian package: built by CPack into the test's own folder, unpacked and run.
+add_test(NAME package_install COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/package/test_install.sh ${PROJECT_BINARY_DIR})
+set_tests_properties(package_install PROPERTIES LABELS package)
 add_test(NAME package_deb COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/package/test_deb.sh ${PROJECT_BINARY_DIR} ${JAGGO_SANITIZE})
 set_tests_properties(package_deb PROPERTIES LABELS package SKIP_RETURN_CODE 77 TIMEOUT 300)

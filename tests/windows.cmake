@@ -3,6 +3,7 @@
 # line of jaggo.exe, and a real window on a private Xvfb checked with a WGL probe.
 include(${CMAKE_CURRENT_SOURCE_DIR}/app.cmake)
 include(${CMAKE_CURRENT_SOURCE_DIR}/loader.cmake)
+include(${CMAKE_CURRENT_SOURCE_DIR}/fuzz.cmake)
 include(${CMAKE_CURRENT_SOURCE_DIR}/scene.cmake)
 
 # Asks WGL directly (through opengl32, which only this probe links) what the

@@ -48,6 +48,12 @@ for alt in "${alternatives[@]}"; do
     esac
 done
 
+# Exactly the program, its manual page and the files only a Debian package has.
+files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort | tr '\n' ' ')
+expected="./usr/bin/jaggo ./usr/share/doc/jaggo/changelog.Debian.gz ./usr/share/doc/jaggo/copyright \
+./usr/share/lintian/overrides/jaggo ./usr/share/man/man1/jaggo.1.gz "
+[ "$files" = "$expected" ] || fail "the package holds: $files"
+
 root=$work/root
 dpkg -x "$deb" "$root"
 bin=$root/usr/bin/jaggo

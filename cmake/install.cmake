@@ -1,0 +1,29 @@
+# jaggo: what a plain `cmake --install` places, in the component `runtime`: the program
+# (app/CMakeLists.txt), its manual page and its licence. Nothing distribution-specific:
+# the Debian package's own files are the component `debian` (cmake/package.cmake).
+
+# Directories the install creates get the usual 0755 whatever the umask.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+  OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+# jaggo_gzip(SOURCE VARIABLE): a build-time copy of SOURCE compressed as Debian
+# ships documentation (best, without name or time stamp, so it is reproducible);
+# VARIABLE receives its path.
+function(jaggo_gzip source variable)
+  get_filename_component(name ${source} NAME)
+  set(copy ${PROJECT_BINARY_DIR}/gz/${name})
+  add_custom_command(OUTPUT ${copy}.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${source} ${copy}
+    COMMAND gzip -9nf ${copy}
+    DEPENDS ${source}
+    VERBATIM)
+  add_custom_target(jaggo_gz_${name} ALL DEPENDS ${copy}.gz)
+  set(${variable} ${copy}.gz PARENT_SCOPE)
+endfunction()
+
+# The manual page carries the project's version and the sources' date.
+configure_file(${PROJECT_SOURCE_DIR}/man/jaggo.1.in ${PROJECT_BINARY_DIR}/man/jaggo.1 @ONLY)
+jaggo_gzip(${PROJECT_BINARY_DIR}/man/jaggo.1 jaggo_man_gz)
+install(FILES ${jaggo_man_gz} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT runtime)
+# The licence as written; a Debian package carries it as its copyright file instead.
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT license)
