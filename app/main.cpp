@@ -17,8 +17,8 @@
 
 namespace {
 
-// Ends a run whose window exists but whose context cannot be used: the
-// reason is already on standard error.
+// Ends a run whose window exists but whose context or display cannot be
+// used: the reason is already on standard error.
 [[noreturn]] void fail_with_window(GLFWwindow* window) {
     glfwDestroyWindow(window);
     glfwTerminate();
@@ -95,6 +95,12 @@ int main(int argc, char** argv) {
         draw_frame(window);
         glfwSwapBuffers(window);
         glfwPollEvents();
+    }
+    // A display that went away ends the loop too: that is no clean end.
+    char lost[256] = "";
+    if (display_connection_lost(lost, sizeof lost)) {
+        std::fprintf(stderr, "Error: The Wayland connection was lost: %s\n", lost);
+        fail_with_window(window);
     }
 
     glfwDestroyWindow(window);

@@ -145,12 +145,17 @@ bool build_scene() {
 }
 
 void draw_frame(GLFWwindow* window) {
-    // The clock's seconds read as degrees: one degree per second.
-    const double angle = glfwGetTime() * 3.141592653589793 / 180.0;
     int width = 0;
     int height = 0;
     glfwGetFramebufferSize(window, &width, &height);
-    // Not finite for a zero-height (minimised) framebuffer; drawn regardless.
+    draw_scene(width, height, glfwGetTime());
+}
+
+void draw_scene(int width, int height, double seconds) {
+    // A minimised window has no pixels to draw, and its projection would divide by zero.
+    if (width <= 0 || height <= 0) return;
+    // The clock's seconds read as degrees: one degree per second.
+    const double angle = seconds * 3.141592653589793 / 180.0;
     const float ratio = static_cast<float>(width) / static_cast<float>(height);
 
     glViewport(0, 0, width, height);

@@ -17,4 +17,9 @@ bool build_scene();
 // seconds read as degrees; the caller swaps buffers afterwards.
 void draw_frame(GLFWwindow* window);
 
+// The frame's drawing for a framebuffer of width x height pixels, the squares
+// turned by seconds read as degrees. A framebuffer without pixels (a
+// minimised window) is left alone: nothing is drawn and nothing is divided by 0.
+void draw_scene(int width, int height, double seconds);
+
 }  // namespace jaggo

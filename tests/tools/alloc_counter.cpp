@@ -7,12 +7,12 @@
 //
 // Preloaded into jaggo with JAGGO_ALLOC_REPORT=FILE it also follows the frame loop through
 // GLFW's calls: a frame is the time between two glfwSwapBuffers, the draw part of it runs
-// from glfwPollEvents' return to the next swap. Each main-thread allocation is attributed
-// to the first caller on its stack that is not the allocator (libc, libstdc++, libgcc_s or
-// this library): jaggo's own code when that caller lies in the executable. After the
-// warm-up frames (JAGGO_ALLOC_WARMUP, 10 by default) the counts go to FILE as key=value
-// lines when the window is destroyed. FILE.ready appears once 25 steady frames have
-// begun, so a test can wait for them however slowly the machine draws.
+// from glfwPollEvents' return to the next swap, and the frames end when glfwWindowShouldClose
+// first says true. Each main-thread allocation is attributed to the first caller on its stack
+// that is not the allocator (libc, libstdc++, libgcc_s or this library): jaggo's own code when
+// that caller lies in the executable. After the warm-up frames (JAGGO_ALLOC_WARMUP, 10 by
+// default) the counts go to FILE as key=value lines when the frames end. FILE.ready appears
+// once 25 steady frames have begun, so a test can wait for them however slowly the machine draws.
 #include <dlfcn.h>
 #include <execinfo.h>
 #include <fcntl.h>
@@ -96,7 +96,7 @@ int note_object(dl_phdr_info* info, std::size_t, void*) {
     const bool exe = info->dlpi_name == nullptr || info->dlpi_name[0] == '\0';
     if (!exe && !is_allocator(info->dlpi_name)) return 0;
     for (int i = 0; i < info->dlpi_phnum; ++i) {
-        const ElfW(Phdr)& header = info->dlpi_phdr[i];
+        const auto& header = info->dlpi_phdr[i];
         if (header.p_type != PT_LOAD) continue;
         const Range range{info->dlpi_addr + header.p_vaddr,
                           info->dlpi_addr + header.p_vaddr + header.p_memsz};
@@ -270,12 +270,24 @@ void glfwPollEvents() {
     if (main_thread && phase != shutdown && phase != startup) phase = draw;
 }
 
-void glfwDestroyWindow(GLFWwindow* window) {
-    static auto real = next<void (*)(GLFWwindow*)>("glfwDestroyWindow");
+// The frame loop is over once the close flag reads true: what follows is shutdown.
+void end_frames() {
     if (main_thread && following && phase != shutdown) {
         phase = shutdown;
         write_report();
     }
+}
+
+int glfwWindowShouldClose(GLFWwindow* window) {
+    static auto real = next<int (*)(GLFWwindow*)>("glfwWindowShouldClose");
+    const int close = real(window);
+    if (close) end_frames();
+    return close;
+}
+
+void glfwDestroyWindow(GLFWwindow* window) {
+    static auto real = next<void (*)(GLFWwindow*)>("glfwDestroyWindow");
+    end_frames();
     real(window);
 }
 

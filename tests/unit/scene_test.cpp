@@ -1,12 +1,14 @@
-// jaggo tests: the scene's set-up against a fake driver that rejects it: the
-// driver's log printed bounded and terminated, and a program without its names.
+// jaggo tests: the scene against a fake driver: a rejected set-up's log printed bounded and
+// terminated, a program without its names, and a framebuffer without pixels left undrawn.
 #include "app/scene.h"
 #include "gl_loader/gl.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -40,6 +42,18 @@ GLint JAGGO_APIENTRY attribute(GLuint, const GLchar*) {
     return 0;
 }
 void JAGGO_APIENTRY no_pointer(GLuint, GLint, GLenum, GLboolean, GLsizei, const void*) {}
+
+int draws;  // glDrawArrays calls
+float first_matrix_element;
+void JAGGO_APIENTRY no_viewport(GLint, GLint, GLsizei, GLsizei) {}
+void JAGGO_APIENTRY no_clear(GLbitfield) {}
+void JAGGO_APIENTRY no_capability(GLenum) {}
+void JAGGO_APIENTRY keep_matrix(GLint, GLsizei, GLboolean, const GLfloat* matrix) {
+    first_matrix_element = matrix[0];
+}
+void JAGGO_APIENTRY count_draw(GLenum, GLint, GLsizei) {
+    ++draws;
+}
 
 // Fills the whole buffer, leaves no terminating NUL and misreports the length.
 void JAGGO_APIENTRY runaway_log(GLuint, GLsizei size, GLsizei* length, GLchar* log) {
@@ -89,6 +103,24 @@ TEST_F(Scene, ProgramWithoutItsUniformIsAFailure) {
     EXPECT_EQ(errors_of_build(false), "Error: OpenGL shader program has no uniform MVP\n");
     uniform_found = 0;
     EXPECT_EQ(errors_of_build(true), "");
+}
+
+TEST_F(Scene, FramebufferWithoutPixelsIsNotDrawn) {
+    glViewport = no_viewport;
+    glClear = no_clear;
+    glUseProgram = no_op;
+    glUniformMatrix4fv = keep_matrix;
+    glEnable = glDisable = no_capability;
+    glDrawArrays = count_draw;
+    draws = 0;
+    for (const auto& size : {std::make_pair(0, 0), std::make_pair(800, 0), std::make_pair(0, 400)}) {
+        jaggo::draw_scene(size.first, size.second, 10.0);
+    }
+    EXPECT_EQ(draws, 0);
+    // Drawing resumes with the size: both squares, with a finite projection.
+    jaggo::draw_scene(800, 400, 10.0);
+    EXPECT_EQ(draws, 2);
+    EXPECT_TRUE(std::isfinite(first_matrix_element));
 }
 
 }  // namespace
