@@ -1,15 +1,20 @@
-# jaggo tests: a private X server and the tools to drive and look at jaggo.
-# Each test module starts its own Xvfb on a free display number.
+# jaggo tests: jaggo on a private X server: starting it, reading its output, driving and looking at it.
+# Each test module starts its own Xvfb on a free display number, with the product's display
+# helpers (scripts/display), which the headless run uses too.
 import ctypes
-import ctypes.util
 import os
 import re
 import select
 import shutil
 import subprocess
+import sys
 import time
 
-import edges
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
+from display import picture, xvfb  # noqa: E402
+from display.xvfb import env_for, screenshot, stop, xdotool, xlib  # noqa: E402,F401
+
+start_xvfb = xvfb.start
 
 SKIP = 77  # CTest's skip code when a needed tool is missing
 RULE = "-" * 61  # the lines around jaggo's report block
@@ -25,120 +30,8 @@ def jaggo_command():
     return ([emulator] if emulator else []) + [jaggo_bin()]
 
 
-_xlib = None
-
-
-def xlib():
-    """Xlib through ctypes, its prototypes declared once for every helper here."""
-    global _xlib
-    if _xlib is None:
-        x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
-        x11.XOpenDisplay.restype = ctypes.c_void_p
-        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-        x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-        x11.XFlush.argtypes = [ctypes.c_void_p]
-        x11.XQueryKeymap.argtypes = [ctypes.c_void_p, ctypes.c_char_p]
-        x11.XInternAtom.restype = ctypes.c_ulong
-        x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-        x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
-        _xlib = x11
-    return _xlib
-
-
 def have_tools(*names):
     return all(shutil.which(n) for n in names)
-
-
-def start_xvfb(size="1024x768x24"):
-    """Starts Xvfb on a free display; returns (process, ':N').
-
-    -noreset: without it the server resets whenever its last client leaves (our
-    own readiness probe, for one) and refuses connections for a moment."""
-    read_fd, write_fd = os.pipe()
-    proc = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", size, "-nolisten", "tcp", "-noreset",
-         "+extension", "GLX"],
-        pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_fd)
-    number = b""
-    with os.fdopen(read_fd, "rb") as r:
-        while not number.endswith(b"\n"):
-            chunk = r.read(1)
-            if not chunk:
-                break
-            number += chunk
-    if not number.strip():
-        proc.kill()
-        raise RuntimeError("Xvfb did not start")
-    display = ":" + number.decode().strip()
-    wait_for_clients(display)
-    return proc, display
-
-
-def wait_for_clients(display, timeout=10.0):
-    """Returns once a client can open the display (one connection, closed at once)."""
-    x11 = xlib()
-    end = time.monotonic() + timeout
-    while True:
-        dpy = x11.XOpenDisplay(display.encode())
-        if dpy:
-            x11.XCloseDisplay(dpy)
-            return
-        if time.monotonic() > end:
-            raise RuntimeError("no client can open " + display)
-        time.sleep(0.05)
-
-
-def stop(proc):
-    if proc.poll() is None:
-        proc.terminate()
-        try:
-            proc.wait(5)
-        except subprocess.TimeoutExpired:
-            proc.kill()
-            proc.wait()
-
-
-def env_for(display, **extra):
-    """The environment of a client of the X display. GLFW 3.4 tries Wayland first unless the
-    session type says X11, and the Wayland client library complains on standard error."""
-    env = dict(os.environ)
-    env.pop("WAYLAND_DISPLAY", None)
-    env["DISPLAY"] = display
-    env["XDG_SESSION_TYPE"] = "x11"
-    env.update(extra)
-    return env
-
-
-def xdotool(display, *args, timeout=10):
-    out = subprocess.run(["xdotool", *args], env=env_for(display), capture_output=True,
-                         text=True, timeout=timeout)
-    if args[0] in ("key", "keyup"):
-        release_keys(display)
-    return out.stdout.strip()
-
-
-def release_keys(display):
-    """Releases, through XTEST, every key the server still holds down.
-
-    xdotool presses a key for the focused window through XTEST but sends its
-    release to the window, and jaggo may close on the press: the release then
-    fails and the key stays down. A server started with -noreset keeps it down
-    for the next client, whose first auto-repeat event is a fresh press (a
-    held Escape would close the next jaggo at once)."""
-    x11 = xlib()
-    xtst = ctypes.CDLL(ctypes.util.find_library("Xtst"))
-    xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
-    dpy = x11.XOpenDisplay(display.encode())
-    if not dpy:
-        raise RuntimeError("cannot open " + display)
-    keys = ctypes.create_string_buffer(32)
-    x11.XQueryKeymap(dpy, keys)
-    for code in range(8, 256):
-        if keys.raw[code // 8] >> (code % 8) & 1:
-            xtst.XTestFakeKeyEvent(dpy, code, 0, 0)
-    x11.XFlush(dpy)
-    x11.XCloseDisplay(dpy)
 
 
 def start_jaggo(display, *args, **env):
@@ -236,13 +129,7 @@ def escape_by_pointer(display, proc, window, timeout):
 
 def find_window(display, proc, timeout=20.0):
     """The id of jaggo's mapped "Jaggoscope" window, or None."""
-    end = time.monotonic() + timeout
-    while time.monotonic() < end and proc.poll() is None:
-        ids = xdotool(display, "search", "--onlyvisible", "--name", "^Jaggoscope$").split()
-        if ids:
-            return ids[0]
-        time.sleep(0.1)
-    return None
+    return xvfb.find_window(display, "^Jaggoscope$", lambda: proc.poll() is None, timeout)
 
 
 def read_lines(proc, count, timeout=20.0):
@@ -274,17 +161,10 @@ def geometry(display, window):
     return (field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"), field("Height"))
 
 
-def screenshot(display, window):
-    """The window's pixels as read back from the X server: (width, height, rgb bytes)."""
-    data = subprocess.run(["import", "-window", window, "-depth", "8", "ppm:-"], env=env_for(display),
-                          capture_output=True, timeout=20, check=True).stdout
-    return edges.read_ppm(data)
-
-
 def both_squares(display, window):
     """((width, height), left half's edges.square_stats, right half's) of the window as on screen."""
     width, height, rgb = screenshot(display, window)
-    return ((width, height), *edges.both_squares(width, height, rgb))
+    return ((width, height), *picture.both_squares(width, height, rgb))
 
 
 def report_block(strings):
@@ -298,8 +178,18 @@ def report_block(strings):
             RULE + "\n"]
 
 
-def save_png(display, window, path):
-    subprocess.run(["import", "-window", window, path], env=env_for(display), check=True, timeout=20)
+def wait_until(alive, check, timeout):
+    """check()'s first true answer, polled until timeout seconds have passed or until alive()
+    says the program under test has ended (None then): a bound on a hang, not a pause."""
+    end = time.monotonic() + timeout
+    while alive():
+        answer = check()
+        if answer:
+            return answer
+        if time.monotonic() > end:
+            return None
+        time.sleep(0.05)
+    return None
 
 
 def wait_exit(proc, timeout):

@@ -1,7 +1,9 @@
-# jaggo tests: the README's run command without a display, on a real jaggo binary.
-# It must print the report, leave an 800x400 screenshot, measure its edges and pass jaggo's status through.
+# jaggo tests: the README's run command without a display (scripts/headless.py), on a real jaggo binary.
+# Catches a run that loses the report, the picture or jaggo's status, counts edges the picture does not
+# show, buries the report under the software display's noise, or fails without saying why.
 import os
 import re
+import stat
 import struct
 import subprocess
 import sys
@@ -9,22 +11,23 @@ import tempfile
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "harness"))
-import edges  # noqa: E402
 import probes  # noqa: E402
-import weston  # noqa: E402
 import xsession as xs  # noqa: E402
+from display import choose, picture  # noqa: E402
 
-SCRIPT = os.path.join(os.path.dirname(__file__), "..", "..", "scripts", "headless.sh")
+SCRIPT = os.path.join(os.path.dirname(__file__), "..", "..", "scripts", "headless.py")
 
 
-def run(png, *args):
-    env = dict(os.environ)
+def run(*args, path=None, **env):
+    env = dict(os.environ, **env)
     env.pop("DISPLAY", None)
     env.pop("WAYLAND_DISPLAY", None)
     if env.get("JAGGO_PRELOAD"):
         env["LD_PRELOAD"] = env["JAGGO_PRELOAD"]
-    return subprocess.run(["bash", SCRIPT, xs.jaggo_bin(), png, *args], env=env, capture_output=True,
-                          text=True, timeout=60, stdin=subprocess.DEVNULL)
+    if path:
+        env["PATH"] = path + os.pathsep + env["PATH"]
+    return subprocess.run([sys.executable, SCRIPT, *args], env=env, capture_output=True, text=True,
+                          timeout=120, stdin=subprocess.DEVNULL)
 
 
 def png_size(path):
@@ -35,8 +38,9 @@ def png_size(path):
 
 
 def png_edges_line(path):
+    """The Edges line of the saved picture, read back by ImageMagick rather than by the script."""
     ppm = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], capture_output=True, check=True).stdout
-    return edges.edges_line(*edges.both_squares(*edges.read_ppm(ppm))) + "\n"
+    return picture.edges_line(*picture.both_squares(*picture.read_ppm(ppm))) + "\n"
 
 
 def samples_shown_by_default():
@@ -48,9 +52,17 @@ def samples_shown_by_default():
         glx = probes.sample_counts(xs.env_for(display))
     finally:
         xs.stop(server)
-    if probes.expect_samples(glx) == 4 or (xs.have_tools("weston") and weston.glfw_has_wayland()):
+    if probes.expect_samples(glx) == 4 or (xs.have_tools("weston") and choose.glfw_has_wayland()):
         return 4
     return 0
+
+
+def fake_program(folder, name, text):
+    path = os.path.join(folder, name)
+    with open(path, "w") as f:
+        f.write("#!/bin/sh\n" + text)
+    os.chmod(path, stat.S_IRWXU)
+    return path
 
 
 class HeadlessRun(unittest.TestCase):
@@ -59,9 +71,10 @@ class HeadlessRun(unittest.TestCase):
                                        (["-s", "0"], "Requesting that MSAA not be available\n", 0)):
             with self.subTest(args=args), tempfile.TemporaryDirectory() as scratch:
                 png = os.path.join(scratch, "jaggo.png")
-                r = run(png, *args)
+                r = run(xs.jaggo_bin(), png, *args)
                 self.assertEqual(r.returncode, 0, r.stderr)
-                self.assertNotIn("XDG_RUNTIME_DIR", r.stderr)
+                # Nothing on standard error: no driver probing, no libdecor, no XDG_RUNTIME_DIR line.
+                self.assertEqual(r.stderr, "")
                 lines = r.stdout.splitlines(keepends=True)
                 self.assertEqual(lines[0], request)
                 self.assertEqual(lines[1], probes.context_line(int(lines[1].split()[1]), samples))
@@ -80,11 +93,26 @@ class HeadlessRun(unittest.TestCase):
         for args, status in ((["-h"], 0), (["-q"], 1), (["-s"], 1)):
             with self.subTest(args=args), tempfile.TemporaryDirectory() as scratch:
                 png = os.path.join(scratch, "jaggo.png")
-                r = run(png, *args)
+                r = run(xs.jaggo_bin(), png, *args)
                 self.assertEqual(r.returncode, status)
                 self.assertTrue(r.stdout.startswith("Usage: jaggo "), r.stdout)
                 self.assertNotIn("Screenshot", r.stdout)
                 self.assertFalse(os.path.exists(png))
+
+    def test_failures_are_one_line_and_status_1(self):
+        with tempfile.TemporaryDirectory() as scratch:
+            png = os.path.join(scratch, "jaggo.png")
+            no_window = fake_program(scratch, "no-window", "exec sleep 60\n")
+            fake_program(scratch, "Xvfb", "echo 'Fatal server error: no screens' >&2\nexit 1\n")
+            cases = [
+                ([], {}, "Usage: scripts/headless.py JAGGO PNG [jaggo arguments...]"),
+                ([xs.jaggo_bin(), png], {"path": scratch}, "headless: Xvfb did not start: Fatal server error: no screens"),
+                ([no_window, png], {"JAGGO_HEADLESS_TIMEOUT": "2"}, "headless: jaggo showed no window within 2 s"),
+            ]
+            for args, env, line in cases:
+                with self.subTest(line=line):
+                    r = run(*args, **env)
+                    self.assertEqual((r.returncode, r.stdout, r.stderr), (1, "", line + "\n"))
 
 
 if __name__ == "__main__":

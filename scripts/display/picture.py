@@ -1,0 +1,79 @@
+# jaggo display: the two lit squares in a picture of jaggo's window and their grey edge pixels.
+# A grey pixel is lit but not white: an edge pixel that multisampling covered partly.
+import math
+import re
+import struct
+import zlib
+
+SIDE = 0.6  # an axis-aligned square spans this share of the framebuffer's height
+
+
+def read_ppm(data):
+    """(width, height, rgb bytes) of a binary PPM (P6, 8 bits a channel)."""
+    m = re.match(rb"P6\s+(\d+)\s+(\d+)\s+(\d+)\s", data)
+    if m is None or m.group(3) != b"255":
+        raise ValueError("not an 8-bit binary PPM")
+    width, height = int(m.group(1)), int(m.group(2))
+    rgb = data[m.end():m.end() + width * height * 3]
+    if len(rgb) != width * height * 3:
+        raise ValueError("a PPM of %dx%d pixels cut short" % (width, height))
+    return width, height, rgb
+
+
+def _greys(row):
+    """Pixels of an RGB row whose brightest channel is neither 0 nor 255."""
+    if row[0::3] == row[1::3] == row[2::3]:  # grey levels only: count bytes, in C
+        return (len(row) - row.count(0) - row.count(255)) // 3
+    return sum(1 for i in range(0, len(row), 3) if 0 < max(row[i:i + 3]) < 255)
+
+
+def square_stats(width, height, rgb, x0, x1):
+    """Bounding box, centre and grey-pixel count of the lit pixels in columns x0..x1-1.
+    Without multisampling every lit pixel is fully white."""
+    left, right, top, bottom = x1, -1, height, -1
+    greys = 0
+    for y in range(height):
+        row = rgb[(y * width + x0) * 3:(y * width + x1) * 3]
+        lit = row.lstrip(b"\0")
+        if not lit:
+            continue
+        left = min(left, x0 + (len(row) - len(lit)) // 3)
+        right = max(right, x0 + (len(row.rstrip(b"\0")) - 1) // 3)
+        top, bottom = min(top, y), y
+        greys += _greys(row)
+    return {"width": right - left + 1, "height": bottom - top + 1,
+            "cx": (left + right + 1) / 2, "cy": (top + bottom + 1) / 2, "greys": greys}
+
+
+def both_squares(width, height, rgb):
+    """Statistics of the left half (the square drawn without multisampling) and the right half."""
+    half = width // 2
+    return square_stats(width, height, rgb, 0, half), square_stats(width, height, rgb, half, width)
+
+
+def turned_degrees(square, height):
+    """How far a square of the scene stands turned from axis-aligned, read from its bounding
+    box in a framebuffer of that height: the box of a square of side s turned by a (0 to 90
+    degrees) is s * (cos a + sin a) wide. None where the picture holds no such square."""
+    side = SIDE * height
+    if square["width"] <= 0 or side <= 0:
+        return None
+    ratio = square["width"] / (side * math.sqrt(2))
+    if ratio > 1.0 or square["width"] < side - 2:
+        return None
+    return max(0.0, math.degrees(math.asin(min(ratio, 1.0))) - 45.0)
+
+
+def edges_line(left, right):
+    return "Edges: left square %d intermediate pixels, right square %d" % (left["greys"], right["greys"])
+
+
+def png(width, height, rgb):
+    """The picture as PNG file contents (8-bit RGB, no filtering)."""
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+    stride = width * 3
+    raw = b"".join(b"\0" + rgb[y * stride:(y + 1) * stride] for y in range(height))
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
