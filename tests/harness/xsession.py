@@ -162,9 +162,48 @@ def geometry(display, window):
 
 
 def both_squares(display, window):
-    """((width, height), left half's edges.square_stats, right half's) of the window as on screen."""
+    """((width, height), left half's picture.square_stats, right half's) of the window as on screen."""
     width, height, rgb = screenshot(display, window)
     return ((width, height), *picture.both_squares(width, height, rgb))
+
+
+def turned(shot):
+    """How far the left square of a both_squares() picture stands turned, in degrees (None
+    while the window shows no square)."""
+    (_, height), left, _ = shot
+    return picture.turned_degrees(left, height)
+
+
+def drawn(shot):
+    """A picture in which jaggo has drawn both squares."""
+    return shot[1]["width"] > 0 and shot[2]["width"] > 0
+
+
+def drawn_at(size):
+    """A check for a picture of that size in which jaggo has drawn both squares for that size:
+    centred at half the height and as tall as 60 % of it allows, turned or not. (Across, a
+    narrow window cuts the squares off at its sides.)"""
+    def check(shot):
+        (w, h), left, right = shot
+        side = 0.6 * h
+        return (w, h) == tuple(size) and drawn(shot) and all(
+            abs(sq["cy"] - h / 2) <= 2 and side - 2 <= sq["height"] <= side * 1.42 + 2 for sq in (left, right))
+    return check
+
+
+def wait_for_picture(display, window, proc, check, timeout=30.0):
+    """The window's first both_squares() picture for which check(picture) holds, read back
+    until timeout (a bound on a hang) or until jaggo ends; None then."""
+    found = []
+
+    def holds():
+        shot = both_squares(display, window)
+        if check(shot):
+            found.append(shot)
+            return True
+        return False
+    wait_until(lambda: proc.poll() is None, holds, timeout)
+    return found[0] if found else None
 
 
 def report_block(strings):

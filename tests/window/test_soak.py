@@ -13,15 +13,15 @@ DISPLAY = None
 SERVER = None
 
 CYCLES = 50
-RESIZE_SECONDS = 20.0
-WARM_UP_SECONDS = 5.0
+ROUNDS = 24  # of five resizes (Space on every other one), then back to 800x400 for a reading
+WARM_UP_ROUNDS = 6
 # The resident floor at 800x400 may rise by this much from the first half of the
 # rounds after warm-up to the second. Halves, not quarters: the driver frees the
 # buffers of old sizes lazily, so a few rounds in a row can read a few MiB high
 # without anything being leaked; a leak raises every later round. One buffer of
 # the largest size (1000x700, 2.7 MiB) may still be held when the second half's
-# floor is read (seen once on a loaded machine: 1.3 MiB); a leak per resize, some
-# fifty of them in the second half, would be far above.
+# floor is read (seen once on a loaded machine: 1.3 MiB); a leak per resize, 45
+# of them in the second half, would be far above.
 RSS_GROWTH_LIMIT_KIB = 3072
 SIZES = [(640, 480), (1000, 700), (320, 200), (900, 300), (500, 500)]
 
@@ -47,8 +47,8 @@ class Soak(unittest.TestCase):
                     status = xs.wait_exit(proc, 5)
                     failures.append((cycle, "no window", status, xs.end(proc)))
                     continue
-                time.sleep(0.1)
-                status = xs.escape(DISPLAY, proc, window, 15)
+                xs.wait_for_picture(DISPLAY, window, proc, xs.drawn)  # the first frame, or its end
+                status = xs.escape(DISPLAY, proc, window, 30)
             finally:
                 out, err = xs.end(proc)
             if status != 0 or err != "" or "Requesting MSAA with 4 samples\n" not in out:
@@ -68,24 +68,23 @@ class Soak(unittest.TestCase):
             window = xs.find_window(DISPLAY, proc)
             self.assertIsNotNone(window, "no Jaggoscope window")
             # After each round of sizes the window goes back to 800x400 and the
-            # floor of a few readings is taken once the old buffers are gone.
-            floors = []  # (seconds since start, lowest VmRSS in KiB)
+            # floor of three readings is taken, each after a picture drawn at that size.
+            floors = []  # lowest VmRSS in KiB of each round
             start = time.monotonic()
-            resizes = 0
-            while time.monotonic() - start < RESIZE_SECONDS and proc.poll() is None:
-                for width, height in SIZES:
-                    xs.xdotool(DISPLAY, "windowsize", window, str(width), str(height))
-                    if resizes % 2 == 0:
+            for _ in range(ROUNDS):
+                for i, size in enumerate(SIZES + [(800, 400)]):
+                    xs.xdotool(DISPLAY, "windowsize", window, str(size[0]), str(size[1]))
+                    if i % 2 == 0 and i < len(SIZES):
                         xs.xdotool(DISPLAY, "key", "--window", window, "space")
-                    resizes += 1
-                    time.sleep(0.05)
-                xs.xdotool(DISPLAY, "windowsize", window, "800", "400")
+                    self.assertIsNotNone(xs.wait_for_picture(DISPLAY, window, proc, xs.drawn_at(size)),
+                                         "no frame at %dx%d; status %s" % (*size, proc.poll()))
                 readings = []
                 for _ in range(3):
-                    time.sleep(0.1)
+                    xs.wait_for_picture(DISPLAY, window, proc, xs.drawn_at((800, 400)))
                     readings.append(xs.status_kib(proc.pid))
                 if None not in readings:
-                    floors.append((time.monotonic() - start, min(readings)))
+                    floors.append(min(readings))
+            resizes = ROUNDS * (len(SIZES) + 1)
             self.assertIsNone(proc.poll(), "jaggo ended during the resizes")
             peak = xs.status_kib(proc.pid, "VmHWM")
             status = xs.escape(DISPLAY, proc, window, 15)
@@ -94,13 +93,14 @@ class Soak(unittest.TestCase):
         self.assertEqual(status, 0, err)
         self.assertEqual(err, "")
 
-        steady = [rss for t, rss in floors if t >= WARM_UP_SECONDS]
-        self.assertGreaterEqual(len(steady), 8, "too few rounds: %d" % len(steady))
+        self.assertEqual(len(floors), ROUNDS, "jaggo ended during the resizes")
+        steady = floors[WARM_UP_ROUNDS:]
         half = len(steady) // 2
         first, last = min(steady[:half]), min(steady[half:])
-        print("%d resizes in %d rounds; VmRSS floor KiB: first round %d, first half after warm-up %d, "
+        print("%d resizes in %d rounds, %.1f s; VmRSS floor KiB: first round %d, first half after warm-up %d, "
               "second half %d, growth %d (limit %d); VmHWM %d"
-              % (resizes, len(floors), floors[0][1], first, last, last - first, RSS_GROWTH_LIMIT_KIB, peak))
+              % (resizes, len(floors), time.monotonic() - start, floors[0], first, last, last - first,
+                 RSS_GROWTH_LIMIT_KIB, peak))
         # The sanitizer's allocator keeps freed memory in its own caches, so
         # resident size says nothing about live memory there; the run above still
         # has to end cleanly, and leaks are reported at exit.
@@ -126,8 +126,8 @@ class FrameAllocations(unittest.TestCase):
                 # loaded machine draws slowly, so wait for it rather than a time.
                 end = time.monotonic() + 60
                 while not os.path.exists(report + ".ready") and proc.poll() is None and time.monotonic() < end:
-                    time.sleep(0.1)
-                status = xs.escape(DISPLAY, proc, window, 15)
+                    xs.wait_for_picture(DISPLAY, window, proc, xs.drawn)  # the first frame, or its end
+                status = xs.escape(DISPLAY, proc, window, 30)
             finally:
                 out, err = xs.end(proc)
             self.assertEqual(status, 0, err)

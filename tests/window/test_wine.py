@@ -4,7 +4,6 @@ import os
 import shutil
 import subprocess
 import sys
-import time
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "harness"))
@@ -111,8 +110,10 @@ class Wine(unittest.TestCase):
 
     def test_multisampling_smooths_only_the_right_square(self):
         with Run(self) as run:
-            time.sleep(2.0)  # turned by a couple of degrees: edges cross pixels
-            (w, h), left, right = xs.both_squares(DISPLAY, run.window)
+            # Once turned far enough for every edge to cross pixels (a bound only stops a hang).
+            shot = xs.wait_for_picture(DISPLAY, run.window, run.proc, lambda shot: (xs.turned(shot) or 0) >= 1.5, 60)
+            self.assertIsNotNone(shot, "the squares did not turn")
+            (w, h), left, right = shot
             print("grey edge pixels: left %d, right %d" % (left["greys"], right["greys"]), file=sys.stderr)
             self.assertEqual((w, h), (800, 400))
             self.assertAlmostEqual(right["cx"], 600, delta=2)
