@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
 # jaggo: runs the README's two commands as a new user would, as root with no display, in a
 # freshly made minimal Debian root of RELEASE with a clone of this checkout's committed HEAD.
-# Usage: scripts/fresh-check.sh bookworm|trixie   (as root; needs debootstrap, chroot, git, python3)
+# Usage: scripts/fresh-check.sh bookworm|trixie|forky   (as root; needs debootstrap, chroot, git, python3)
 #
 # The base root (debootstrap --variant=minbase from the machine's configured mirror) is kept as
 # a tarball in JAGGO_FRESH_CACHE (default /var/cache/jaggo-fresh), beside an apt archive folder
 # that is bind-mounted into the root, so later runs download nothing twice. JAGGO_FRESH_MIRROR
-# overrides the mirror. Every command is printed with its exit status and time; any failure ends
-# the run with one line "fresh-check RELEASE: FAILED: ..." and a non-zero status, and the root is
-# unmounted and removed on every way out.
+# overrides the mirror. Every command is printed with its exit status and time, and with the
+# packages it added and their installed size; any failure ends the run with one line
+# "fresh-check RELEASE: FAILED: ..." and a non-zero status, and the root is unmounted and removed
+# on every way out. The run command must add none of the test or Windows parts' packages, and
+# runs with the npm registry pointed at a closed port: it must not need it.
+#
+# forky is Debian testing. The machine's mirror may be a frozen copy whose testing Release file
+# has passed its Valid-Until date: the forky root (only it) is told not to check that date.
 
 # The whole script is one block, read before it runs: editing the file meanwhile cannot change a run.
 {
@@ -19,9 +24,9 @@ started=$SECONDS
 
 release=${1:-}
 case "$release" in
-    bookworm | trixie) ;;
+    bookworm | trixie | forky) ;;
     *)
-        echo "fresh-check: FAILED: unknown release '$release' (usage: scripts/fresh-check.sh bookworm|trixie)"
+        echo "fresh-check: FAILED: unknown release '$release' (usage: scripts/fresh-check.sh bookworm|trixie|forky)"
         exit 2
         ;;
 esac
@@ -126,8 +131,12 @@ if [ -f "$base" ]; then
         fail "unpacking the cached root $base (delete it to make a new one)"
 else
     log=$cache/$release-debootstrap.log
-    step "debootstrap --variant=minbase $release $root $mirror (log: $log)" \
-        bash -c 'exec "${@:2}" >"$1" 2>&1' _ "$log" debootstrap --variant=minbase "$release" "$root" "$mirror" ||
+    # A debootstrap older than the release knows no script by its name: testing's is sid's.
+    script=()
+    [ -e "/usr/share/debootstrap/scripts/$release" ] || script=(/usr/share/debootstrap/scripts/sid)
+    step "debootstrap --variant=minbase $release $root $mirror ${script[*]} (log: $log)" \
+        bash -c 'exec "${@:2}" >"$1" 2>&1' _ "$log" debootstrap --variant=minbase "$release" "$root" "$mirror" \
+        "${script[@]}" ||
         { tail -n 5 "$log"; fail "debootstrap of $release from $mirror (log: $log)"; }
     step "tar -cf $base (caching the minimal root)" \
         tar -C "$root" --one-file-system -cpf "$base.new" . ||
@@ -135,6 +144,10 @@ else
     mv "$base.new" "$base"
 fi
 chmod 755 "$root"  # a root's / is world-readable: apt's _apt user and the tests' users walk it
+if [ "$release" = forky ]; then
+    echo 'Acquire::Check-Valid-Until "false";  // the mirror may be a frozen copy of testing' \
+        >"$root/etc/apt/apt.conf.d/99jaggo-fresh-check"
+fi
 
 # The committed HEAD of this checkout, not its working tree.
 head=$(git -C "$repo" rev-parse HEAD) || fail "$repo is not a git checkout"
@@ -168,8 +181,27 @@ cp /usr/local/share/ca-certificates/*.crt "$root/usr/local/share/ca-certificates
 # A new root shell: a clean environment, no display, no sudo.
 in_root=(chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin)
+
+# The root's installed packages with their installed size in KiB, one "name size" a line.
+installed() {
+    chroot "$root" dpkg-query -W -f='${db:Status-Abbrev} ${Package} ${Installed-Size}\n' |
+        awk '$1 == "ii" { print $2, ($3 == "" ? 0 : $3) }' | sort
+}
+# counted DESCRIPTION COMMAND...: step, then what the command added to the root; the names go to
+# $added (one a line).
+added=
+counted() {
+    local before status=0
+    before=$(installed)
+    step "$@" || status=$?
+    added=$(comm -13 <(echo "$before") <(installed))
+    echo "$tag: -> added $(grep -c . <<<"$added") packages, $(awk '{ kib += $2 } END { printf "%.0f", kib / 1024 }' \
+        <<<"$added") MiB installed: $1"
+    return "$status"
+}
+
 # The README's plain build first, with nothing installed but the compiler, CMake and GLFW.
-step "apt-get install build-essential cmake libglfw3-dev" "${in_root[@]}" bash -c \
+counted "apt-get install build-essential cmake libglfw3-dev" "${in_root[@]}" bash -c \
     'apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
         build-essential cmake libglfw3-dev >/dev/null' ||
     fail "installing the plain build's packages"
@@ -178,9 +210,14 @@ step "cmake -S . -B build-plain && cmake --build build-plain (no GoogleTest or b
             ! dpkg -s "$p" >/dev/null 2>&1 || { echo "$p is installed"; exit 1; }; done &&
         cmake -S . -B build-plain >/dev/null && cmake --build build-plain -j2 >/dev/null' ||
     fail "the plain build"
-step "scripts/run.sh" "${in_root[@]}" bash -c 'cd /root/jaggo && scripts/run.sh' ||
+counted "scripts/run.sh (the npm registry closed)" "${in_root[@]}" NPM_CONFIG_REGISTRY=http://127.0.0.1:9/ \
+    bash -c 'cd /root/jaggo && scripts/run.sh' ||
     fail "scripts/run.sh (the README's first command)"
-step "JAGGO_SKIP_FRESH=1 scripts/test.sh" "${in_root[@]}" bash -c 'cd /root/jaggo && JAGGO_SKIP_FRESH=1 scripts/test.sh' ||
+extra=$(awk '{ print $1 }' <<<"$added" |
+    grep -E '^(wine|wine64|.*mingw.*|npm|node-.*|nodejs|clang|clang-[0-9]+|googletest|libgtest-dev|lintian|debootstrap)(:.*)?$' |
+    tr '\n' ' ') || true
+[ -z "$extra" ] || fail "scripts/run.sh installed what only the tests or the Windows part need: $extra"
+counted "JAGGO_SKIP_FRESH=1 scripts/test.sh" "${in_root[@]}" bash -c 'cd /root/jaggo && JAGGO_SKIP_FRESH=1 scripts/test.sh' ||
     fail "scripts/test.sh (the README's second command)"
 echo "$tag: both commands passed"
 exit 0
