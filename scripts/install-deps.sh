@@ -84,10 +84,13 @@ apt_ready() {  # root (or sudo) and fresh package lists, once
     updated=1
 }
 
-apt_install() {  # package...
+apt_install() {  # package...: apt's chatter is shown only when it fails
+    local log
+    log=$(mktemp)
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y -qq --no-install-recommends "$@" >/dev/null ||
-        fail "apt-get install failed for: $*"
+        apt-get install -y -qq --no-install-recommends "$@" >"$log" 2>&1 ||
+        { tail -n 20 "$log"; rm -f "$log"; fail "apt-get install failed for: $*"; }
+    rm -f "$log"
 }
 
 # Packages that apt can install here with their dependencies, or the reason it gives why not.
