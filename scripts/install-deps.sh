@@ -179,8 +179,12 @@ fetch_glfw_for_windows() {
     (
         work=$(mktemp -d)
         trap 'rm -rf "$work"' EXIT
-        (cd "$work" && npm pack --loglevel=error --cache "$work/npm-cache" node-glfw@0.4.6 >"$work/npm.log" 2>&1) ||
-            fail "windows: npm pack node-glfw@0.4.6 failed (GLFW for the Windows build): $(grep -m 1 -i 'err' "$work/npm.log" || tail -n 1 "$work/npm.log")"
+        if ! (cd "$work" && npm pack --loglevel=error --cache "$work/npm-cache" node-glfw@0.4.6 >"$work/npm.log" 2>&1); then
+            # npm's own reason: the failed request where it names one, else its first error line.
+            fail "windows: npm pack node-glfw@0.4.6 failed (GLFW for the Windows build): $(
+                grep -m 1 -o 'request to .*' "$work/npm.log" || grep -m 1 -i 'err' "$work/npm.log" ||
+                    tail -n 1 "$work/npm.log")"
+        fi
         tar -xzf "$work"/node-glfw-0.4.6.tgz -C "$work" \
             package/deps/windows/lib/x64/glfw3.dll \
             package/deps/windows/lib/x64/glfw3dll.lib \
