@@ -14,10 +14,9 @@ import subprocess
 import sys
 import tempfile
 import threading
-import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from display import choose, picture, weston, xvfb  # noqa: E402
+from display import choose, picture, wait, weston, xvfb  # noqa: E402
 
 USAGE = "Usage: scripts/headless.py JAGGO PNG [jaggo arguments...]"
 BOUND = 30  # seconds, for things that take a second or two (JAGGO_HEADLESS_TIMEOUT)
@@ -41,16 +40,11 @@ def forward_errors(stream):
 
 
 def wait_for(what, seconds, alive, check):
-    """check()'s first true answer, polled until the bound or until jaggo ends (None then)."""
-    end = time.monotonic() + seconds
-    while alive():
-        answer = check()
-        if answer:
-            return answer
-        if time.monotonic() > end:
-            raise Failure("%s within %d s" % (what, seconds))
-        time.sleep(0.05)
-    return None
+    """check()'s first true answer within the bound, or None when jaggo ends first."""
+    answer = wait.until(alive, check, seconds)
+    if answer is None and alive():
+        raise Failure("%s within %d s" % (what, seconds))
+    return answer
 
 
 def run(jaggo, png, args, runtime):

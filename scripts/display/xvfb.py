@@ -8,7 +8,7 @@ import subprocess
 import tempfile
 import time
 
-from display import picture
+from display import picture, wait
 
 
 class StartError(RuntimeError):
@@ -147,13 +147,10 @@ def release_keys(display):
 def find_window(display, name, alive, timeout=20.0):
     """The id of the first mapped window whose name matches the regular expression,
     polled until timeout or until alive() says its program has ended; None then."""
-    end = time.monotonic() + timeout
-    while time.monotonic() < end and alive():
+    def found():
         ids = xdotool(display, "search", "--onlyvisible", "--name", name).split()
-        if ids:
-            return ids[0]
-        time.sleep(0.1)
-    return None
+        return ids[0] if ids else None
+    return wait.until(alive, found, timeout, interval=0.1)
 
 
 def screenshot(display, window):

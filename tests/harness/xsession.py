@@ -11,10 +11,11 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
-from display import picture, xvfb  # noqa: E402
+from display import picture, wait, xvfb  # noqa: E402
 from display.xvfb import env_for, screenshot, stop, xdotool, xlib  # noqa: E402,F401
 
 start_xvfb = xvfb.start
+wait_until = wait.until
 
 SKIP = 77  # CTest's skip code when a needed tool is missing
 RULE = "-" * 61  # the lines around jaggo's report block
@@ -215,20 +216,6 @@ def report_block(strings):
             "GL Version   : %s.%s\n" % (strings["major"], strings["minor"]),
             "GLSL Version : %s\n" % strings["glsl"],
             RULE + "\n"]
-
-
-def wait_until(alive, check, timeout):
-    """check()'s first true answer, polled until timeout seconds have passed or until alive()
-    says the program under test has ended (None then): a bound on a hang, not a pause."""
-    end = time.monotonic() + timeout
-    while alive():
-        answer = check()
-        if answer:
-            return answer
-        if time.monotonic() > end:
-            return None
-        time.sleep(0.05)
-    return None
 
 
 def wait_exit(proc, timeout):
