@@ -50,7 +50,7 @@ void read_chosen_pixel_format(GLFWwindow* window) {
     ReleaseDC(hwnd, dc);
 }
 
-// A lost connection to the window system does not end a Win32 message loop quietly.
+// Win32 has no connection to a display server that could break under a running window.
 bool display_connection_lost(char*, std::size_t) {
     return false;
 }
