@@ -1,5 +1,5 @@
 # jaggo: the compiler flags every project target shares, as the interface target jaggo::flags.
-# Each flag is given only to the compilers that know it; the fuzzer adds its own on top.
+# Each flag is given only to the compilers that know it; the fuzz target adds only the engine.
 add_library(jaggo_flags INTERFACE)
 add_library(jaggo::flags ALIAS jaggo_flags)
 

@@ -20,7 +20,6 @@ from display import choose, picture, wait, weston, xvfb  # noqa: E402
 
 USAGE = "Usage: scripts/headless.py JAGGO PNG [jaggo arguments...]"
 BOUND = 30  # seconds, for things that take a second or two (JAGGO_HEADLESS_TIMEOUT)
-TURNED_DEGREES = 1.5  # edges then cross pixel rows all along: multisampling shows on every one
 # What GLFW's libdecor says on every start on a display without decoration plugins (none
 # are installed): neither jaggo's nor the driver's words, and it would bury the report.
 DECORATION_NOISE = {"Couldn't open plugin directory: No such file or directory",
@@ -39,11 +38,10 @@ def forward_errors(stream):
             sys.stderr.buffer.flush()
 
 
-def wait_for(what, seconds, alive, check):
-    """check()'s first true answer within the bound, or None when jaggo ends first."""
-    answer = wait.until(alive, check, seconds)
+def bounded(what, answer, alive):
+    """A bounded wait's answer, or None when jaggo ended first; a failure when it still runs."""
     if answer is None and alive():
-        raise Failure("%s within %d s" % (what, seconds))
+        raise Failure("%s within %d s" % (what, BOUND))
     return answer
 
 
@@ -60,17 +58,18 @@ def run(jaggo, png, args, runtime):
         errors = threading.Thread(target=forward_errors, args=(app.stderr,), daemon=True)
         errors.start()
         try:
-            shot = show(app, display, compositor)
+            seen = show(app, display, compositor)
         finally:
             if app.poll() is None:
                 app.kill()
             status = app.wait()
             errors.join(BOUND)
-        if shot is not None:
+        if seen is not None:
+            shot, squares = seen
             with open(png, "wb") as f:
                 f.write(picture.png(*shot))
             print("Screenshot of the window: " + os.path.abspath(png))
-            print(picture.edges_line(*picture.both_squares(*shot)))
+            print(picture.edges_line(*squares))
         return status if status >= 0 else 128 - status
     finally:
         if compositor is not None:
@@ -80,7 +79,8 @@ def run(jaggo, png, args, runtime):
 
 def show(app, display, compositor):
     """Waits for jaggo's window and for its squares to turn, takes the picture and ends jaggo with
-    Escape; returns (width, height, rgb), or None when jaggo ended by itself first (-h, an error)."""
+    Escape; returns the picture, (width, height, rgb), with its two squares' statistics, or None
+    when jaggo ended by itself first (-h, an error)."""
     def alive():
         return app.poll() is None
 
@@ -90,22 +90,19 @@ def show(app, display, compositor):
         def shown():  # the kiosk shell shows jaggo's picture as weston's whole output
             left, right = compositor.squares()
             return left["width"] > 0 and right["width"] > 0
-        if not wait_for("jaggo showed no window", BOUND, alive, shown):
+        if not bounded("jaggo showed no window", wait.until(alive, shown, BOUND), alive):
             return None
     else:
         window = xvfb.find_window(display, "^Jaggoscope$", alive, BOUND)
-        if window is None:
-            if alive():
-                raise Failure("jaggo showed no window within %d s" % BOUND)
+        if bounded("jaggo showed no window", window, alive) is None:
             return None
 
     def turned():
         shot = xvfb.screenshot(display, window)
-        left, _ = picture.both_squares(*shot)
-        degrees = picture.turned_degrees(left, shot[1])
-        return shot if degrees is not None and degrees >= TURNED_DEGREES else None
-    shot = wait_for("jaggo's squares did not turn", BOUND, alive, turned)
-    if shot is None:
+        squares = picture.both_squares(*shot)
+        return (shot, squares) if picture.turned_enough(squares[0], shot[1]) else None
+    seen = bounded("jaggo's squares did not turn", wait.until(alive, turned, BOUND), alive)
+    if seen is None:
         return None
     # Escape through XTEST to the focused window (weston passes it on to its client).
     if compositor is not None:
@@ -117,7 +114,7 @@ def show(app, display, compositor):
         app.wait(BOUND)
     except subprocess.TimeoutExpired:
         raise Failure("jaggo did not end on Escape within %d s" % BOUND) from None
-    return shot
+    return seen
 
 
 def main(argv):

@@ -6,6 +6,9 @@ import struct
 import zlib
 
 SIDE = 0.6  # an axis-aligned square spans this share of the framebuffer's height
+# Turned this far, every edge of a square crosses pixel rows or columns all along, so
+# multisampling shows on all of it (at the start the squares are almost axis-aligned).
+TURNED_DEGREES = 1.5
 
 
 def read_ppm(data):
@@ -62,6 +65,12 @@ def turned_degrees(square, height):
     if ratio > 1.0 or square["width"] < side - 2:
         return None
     return max(0.0, math.degrees(math.asin(min(ratio, 1.0))) - 45.0)
+
+
+def turned_enough(square, height):
+    """Whether a square of the scene stands turned by TURNED_DEGREES or more."""
+    degrees = turned_degrees(square, height)
+    return degrees is not None and degrees >= TURNED_DEGREES
 
 
 def edges_line(left, right):

@@ -4,10 +4,8 @@ import os
 import shutil
 import subprocess
 import tempfile
-import time
 
-from display import picture
-from display import xvfb
+from display import picture, wait, xvfb
 
 WIDTH, HEIGHT = 800, 400
 
@@ -31,11 +29,9 @@ class Weston:
         except OSError as e:
             shutil.rmtree(self.runtime_dir, ignore_errors=True)
             raise xvfb.StartError("weston could not be run: %s" % e) from None
-        end = time.monotonic() + timeout
-        while time.monotonic() < end and self.weston.poll() is None:
-            if os.path.exists(os.path.join(self.runtime_dir, self.socket)):
-                return
-            time.sleep(0.05)
+        if wait.until(lambda: self.weston.poll() is None,
+                      lambda: os.path.exists(os.path.join(self.runtime_dir, self.socket)), timeout):
+            return
         self.fail("weston did not start" if self.weston.poll() is None
                   else "weston ended with status %d" % self.weston.returncode)
 

@@ -78,17 +78,20 @@ def start(size="1024x768x24", timeout=30.0):
 def wait_for_clients(display, server=None, timeout=10.0):
     """Returns once a client can open the display (one connection, closed at once)."""
     x11 = xlib()
-    end = time.monotonic() + timeout
-    while True:
+
+    def opens():
         dpy = x11.XOpenDisplay(display.encode())
         if dpy:
             x11.XCloseDisplay(dpy)
-            return
-        if server is not None and server.poll() is not None:
-            raise StartError("Xvfb on %s ended with status %s" % (display, server.returncode))
-        if time.monotonic() > end:
-            raise StartError("no client can open " + display)
-        time.sleep(0.05)
+        return bool(dpy)
+
+    def alive():
+        return server is None or server.poll() is None
+    if wait.until(alive, opens, timeout):
+        return
+    if not alive():
+        raise StartError("Xvfb on %s ended with status %s" % (display, server.returncode))
+    raise StartError("no client can open " + display)
 
 
 def stop(proc):
@@ -158,11 +161,6 @@ def screenshot(display, window):
     data = subprocess.run(["import", "-window", window, "-depth", "8", "ppm:-"], env=env_for(display),
                           capture_output=True, timeout=20, check=True).stdout
     return picture.read_ppm(data)
-
-
-def save_png(display, window, path):
-    subprocess.run(["import", "-window", window, path], env=env_for(display), check=True, timeout=20,
-                   capture_output=True)
 
 
 GLX_SAMPLES = 100001

@@ -175,6 +175,12 @@ def turned(shot):
     return picture.turned_degrees(left, height)
 
 
+def turned_enough(shot):
+    """A both_squares() picture whose squares have turned far enough for every edge to cross pixels."""
+    (_, height), left, _ = shot
+    return picture.turned_enough(left, height)
+
+
 def drawn(shot):
     """A picture in which jaggo has drawn both squares."""
     return shot[1]["width"] > 0 and shot[2]["width"] > 0
@@ -186,7 +192,7 @@ def drawn_at(size):
     narrow window cuts the squares off at its sides.)"""
     def check(shot):
         (w, h), left, right = shot
-        side = 0.6 * h
+        side = picture.SIDE * h
         return (w, h) == tuple(size) and drawn(shot) and all(
             abs(sq["cy"] - h / 2) <= 2 and side - 2 <= sq["height"] <= side * 1.42 + 2 for sq in (left, right))
     return check
@@ -195,16 +201,10 @@ def drawn_at(size):
 def wait_for_picture(display, window, proc, check, timeout=30.0):
     """The window's first both_squares() picture for which check(picture) holds, read back
     until timeout (a bound on a hang) or until jaggo ends; None then."""
-    found = []
-
     def holds():
         shot = both_squares(display, window)
-        if check(shot):
-            found.append(shot)
-            return True
-        return False
-    wait_until(lambda: proc.poll() is None, holds, timeout)
-    return found[0] if found else None
+        return shot if check(shot) else None
+    return wait_until(lambda: proc.poll() is None, holds, timeout)
 
 
 def report_block(strings):

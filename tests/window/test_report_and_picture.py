@@ -10,6 +10,7 @@ import unittest
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "harness"))
 import probes  # noqa: E402
 import xsession as xs  # noqa: E402
+from display import picture  # noqa: E402
 
 DISPLAY = None
 SERVER = None
@@ -126,7 +127,7 @@ class Picture(unittest.TestCase):
 
     def turned_picture(self, run):
         """Once the squares have turned far enough for every edge to cross pixels."""
-        return self.picture(run, lambda shot: (xs.turned(shot) or 0) >= 1.5, "turned squares")
+        return self.picture(run, xs.turned_enough, "turned squares")
 
     def test_multisampling_smooths_only_the_right_square_where_offered(self):
         samples = probes.expect_samples(config_samples())
@@ -162,7 +163,7 @@ class Picture(unittest.TestCase):
         (w, h), left, right = shot
         if (w, h) != size:
             return "a picture of %dx%d" % (w, h)
-        side = 0.6 * h
+        side = picture.SIDE * h
         turned = math.radians(time.monotonic() - reset_at)
         widest = side * (math.cos(turned) + math.sin(turned))
         for square, cx in ((left, w / 2 - h / 2), (right, w / 2 + h / 2)):

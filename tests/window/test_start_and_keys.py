@@ -99,7 +99,7 @@ class StartAndKeys(unittest.TestCase):
         with Run(self) as run:
             window = run.open_window()
             # Turned first, so that the Space sent last shows when the keys have been handled.
-            self.first_frame(run, lambda shot: (xs.turned(shot) or 0) >= 1.5)
+            self.first_frame(run, xs.turned_enough)
             xs.xdotool(DISPLAY, "key", "--window", window, "a", "Return", "q", "space")
             self.first_frame(run, lambda shot: xs.turned(shot) is not None and xs.turned(shot) < 1.0)
             self.assertIsNone(run.proc.poll())

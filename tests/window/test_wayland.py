@@ -98,8 +98,7 @@ def turned(session):
     """The squares once they have turned far enough for every edge to cross pixels, or None."""
     shot = session.screenshot()
     left, right = picture.both_squares(*shot)
-    degrees = picture.turned_degrees(left, shot[1])
-    return (left, right) if degrees is not None and degrees >= 1.5 else None
+    return (left, right) if picture.turned_enough(left, shot[1]) else None
 
 
 def run_jaggo(test, *args):

@@ -111,7 +111,7 @@ class Wine(unittest.TestCase):
     def test_multisampling_smooths_only_the_right_square(self):
         with Run(self) as run:
             # Once turned far enough for every edge to cross pixels (a bound only stops a hang).
-            shot = xs.wait_for_picture(DISPLAY, run.window, run.proc, lambda shot: (xs.turned(shot) or 0) >= 1.5, 60)
+            shot = xs.wait_for_picture(DISPLAY, run.window, run.proc, xs.turned_enough, 60)
             self.assertIsNotNone(shot, "the squares did not turn")
             (w, h), left, right = shot
             print("grey edge pixels: left %d, right %d" % (left["greys"], right["greys"]), file=sys.stderr)
