@@ -98,10 +98,15 @@ class StartAndKeys(unittest.TestCase):
     def test_other_keys_do_nothing(self):
         with Run(self) as run:
             window = run.open_window()
-            # Turned first, so that the Space sent last shows when the keys have been handled.
-            self.first_frame(run, xs.turned_enough)
+            # Turned first, so that the Space sent last shows when the keys have been handled:
+            # afterwards the squares stand turned by at most the seconds since it was sent (a
+            # degree a second, half a degree for the pixels), where without it they would stand
+            # 3 degrees further on. That leaves seconds for a slow machine's pictures to lag.
+            self.first_frame(run, lambda shot: (xs.turned(shot) or 0) >= 3.0)
+            sent = time.monotonic()
             xs.xdotool(DISPLAY, "key", "--window", window, "a", "Return", "q", "space")
-            self.first_frame(run, lambda shot: xs.turned(shot) is not None and xs.turned(shot) < 1.0)
+            self.first_frame(
+                run, lambda shot: xs.turned(shot) is not None and xs.turned(shot) <= time.monotonic() - sent + 0.5)
             self.assertIsNone(run.proc.poll())
             self.assertEqual(run.escape(timeout=30), 0)
 
