@@ -7,6 +7,7 @@
 
 #include "app/callbacks.h"
 #include "app/command_line.h"
+#include "app/display_lost.h"
 #include "app/pixel_format.h"
 #include "app/report.h"
 #include "app/required_gl.h"
