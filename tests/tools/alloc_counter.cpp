@@ -13,10 +13,18 @@
 // that caller lies in the executable. After the warm-up frames (JAGGO_ALLOC_WARMUP, 10 by
 // default) the counts go to FILE as key=value lines when the frames end. FILE.ready appears
 // once 25 steady frames have begun, so a test can wait for them however slowly the machine draws.
+//
+// With JAGGO_ALLOC_LIVE=FILE it also keeps jaggo's own live heap: every main-thread block whose first
+// caller lies in the executable is remembered until it is freed. After each glfwSwapBuffers, FILE (a
+// shared mapping, so no system call per frame) holds "frames live_blocks live_bytes lost" as one line
+// of fixed width, rewritten in place; a test reads it whenever it likes. lost counts blocks that did
+// not fit the table, so a reading with lost > 0 is no reading.
 #include <dlfcn.h>
 #include <execinfo.h>
 #include <fcntl.h>
 #include <link.h>
+#include <malloc.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -73,6 +81,62 @@ int exe_count = 0;
 Range allocator_ranges[max_ranges];
 int allocator_count = 0;
 
+// jaggo's own live blocks (JAGGO_ALLOC_LIVE): an open-addressed table of block and size, guarded by
+// a spin lock (other threads free blocks too, if never ours). Removed entries become tombstones.
+constexpr std::size_t live_capacity = 1 << 16;
+struct LiveBlock {
+    void* block;
+    std::size_t size;
+};
+LiveBlock live_table[live_capacity];
+void* const tombstone = &live_table;
+std::atomic_flag live_lock = ATOMIC_FLAG_INIT;
+bool tracking_live = false;
+long live_blocks = 0;
+long live_bytes = 0;
+long live_lost = 0;
+char* live_view = nullptr;  // FILE's shared mapping
+constexpr std::size_t live_view_size = 4096;
+
+std::size_t live_slot(const void* block) {
+    return (reinterpret_cast<std::uintptr_t>(block) >> 4) * 0x9E3779B97F4A7C15u % live_capacity;
+}
+
+void live_add(void* block, std::size_t size) {
+    while (live_lock.test_and_set(std::memory_order_acquire)) {
+    }
+    std::size_t slot = live_slot(block);
+    for (std::size_t probe = 0; probe < live_capacity; ++probe, slot = (slot + 1) % live_capacity) {
+        if (live_table[slot].block == nullptr || live_table[slot].block == tombstone) {
+            live_table[slot] = {block, size};
+            ++live_blocks;
+            live_bytes += static_cast<long>(size);
+            live_lock.clear(std::memory_order_release);
+            return;
+        }
+    }
+    ++live_lost;
+    live_lock.clear(std::memory_order_release);
+}
+
+void live_remove(void* block) {
+    while (live_lock.test_and_set(std::memory_order_acquire)) {
+    }
+    if (live_blocks > 0) {
+        std::size_t slot = live_slot(block);
+        for (std::size_t probe = 0; probe < live_capacity && live_table[slot].block != nullptr;
+             ++probe, slot = (slot + 1) % live_capacity) {
+            if (live_table[slot].block == block) {
+                live_table[slot].block = tombstone;
+                --live_blocks;
+                live_bytes -= static_cast<long>(live_table[slot].size);
+                break;
+            }
+        }
+    }
+    live_lock.clear(std::memory_order_release);
+}
+
 // A few library callers that allocated during steady frames, named in the report.
 constexpr int max_callers = 16;
 void* other_callers[max_callers];
@@ -117,9 +181,18 @@ void* first_caller() {
     return nullptr;
 }
 
+bool is_ours(void* caller) {
+    return caller != nullptr && in(exe_ranges, exe_count, reinterpret_cast<std::uintptr_t>(caller));
+}
+
 // Counts one new block (called with `inside` clear).
-void count_block() {
+void count_block(void* block) {
     ++thread_blocks;
+    if (tracking_live && main_thread) {
+        inside = 1;
+        if (is_ours(first_caller())) live_add(block, malloc_usable_size(block));
+        inside = 0;
+    }
     if (!following || phase == shutdown) return;
     const bool steady = phase != startup && frames >= warmup;
     if (!main_thread) {
@@ -136,8 +209,7 @@ void count_block() {
     inside = 1;
     void* caller = first_caller();
     inside = 0;
-    const bool ours =
-        caller != nullptr && in(exe_ranges, exe_count, reinterpret_cast<std::uintptr_t>(caller));
+    const bool ours = is_ours(caller);
     if (phase == startup) {
         ++(ours ? startup_ours : startup_other);
     } else if (ours) {
@@ -172,17 +244,43 @@ void write_report() {
     close(fd);
 }
 
+// Rewrites FILE's line in place: the same width every time, so a reader never sees a shorter one.
+void show_live() {
+    if (live_view == nullptr) return;
+    while (live_lock.test_and_set(std::memory_order_acquire)) {
+    }
+    std::snprintf(live_view, live_view_size, "%20ld %20ld %20ld %20ld\n", frames, live_blocks, live_bytes,
+                  live_lost);
+    live_lock.clear(std::memory_order_release);
+}
+
+void map_live_view(const char* path) {
+    const int fd = open(path, O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return;
+    if (ftruncate(fd, static_cast<off_t>(live_view_size)) == 0) {
+        void* view = mmap(nullptr, live_view_size, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+        if (view != MAP_FAILED) live_view = static_cast<char*>(view);
+    }
+    close(fd);
+}
+
 __attribute__((constructor)) void start_counting() {
     main_thread = 1;
     report_path = std::getenv("JAGGO_ALLOC_REPORT");
-    if (report_path == nullptr || *report_path == '\0') return;
-    if (const char* text = std::getenv("JAGGO_ALLOC_WARMUP")) warmup = std::strtol(text, nullptr, 10);
-    std::snprintf(ready_path, sizeof(ready_path), "%s.ready", report_path);
+    const char* live_path = std::getenv("JAGGO_ALLOC_LIVE");
+    const bool live = live_path != nullptr && *live_path != '\0';
+    const bool report = report_path != nullptr && *report_path != '\0';
+    if (!live && !report) return;
     inside = 1;
     void* stack[4];
     backtrace(stack, 4);  // loads the unwinder now, not in the middle of a frame
     dl_iterate_phdr(note_object, nullptr);
+    if (live) map_live_view(live_path);
     inside = 0;
+    tracking_live = live;
+    if (!report) return;
+    if (const char* text = std::getenv("JAGGO_ALLOC_WARMUP")) warmup = std::strtol(text, nullptr, 10);
+    std::snprintf(ready_path, sizeof(ready_path), "%s.ready", report_path);
     following = true;
 }
 
@@ -207,25 +305,26 @@ long jaggo_alloc_frees() {
 
 void* malloc(std::size_t size) noexcept {
     void* block = __libc_malloc(size);
-    if (block != nullptr && !inside) count_block();
+    if (block != nullptr && !inside) count_block(block);
     return block;
 }
 
 void* calloc(std::size_t count, std::size_t size) noexcept {
     void* block = __libc_calloc(count, size);
-    if (block != nullptr && !inside) count_block();
+    if (block != nullptr && !inside) count_block(block);
     return block;
 }
 
 void* realloc(void* old, std::size_t size) noexcept {
     void* block = __libc_realloc(old, size);
-    if (block != nullptr && !inside) count_block();
+    if (old != nullptr && (block != nullptr || size == 0) && tracking_live) live_remove(old);
+    if (block != nullptr && !inside) count_block(block);
     return block;
 }
 
 void* memalign(std::size_t alignment, std::size_t size) noexcept {
     void* block = __libc_memalign(alignment, size);
-    if (block != nullptr && !inside) count_block();
+    if (block != nullptr && !inside) count_block(block);
     return block;
 }
 
@@ -243,6 +342,7 @@ int posix_memalign(void** result, std::size_t alignment, std::size_t size) noexc
 
 void free(void* block) noexcept {
     if (block != nullptr && !inside) ++thread_frees;
+    if (block != nullptr && tracking_live) live_remove(block);
     __libc_free(block);
 }
 
@@ -261,6 +361,7 @@ void glfwSwapBuffers(GLFWwindow* window) {
     }
     real(window);
     if (main_thread && phase != shutdown) phase = draw;
+    if (main_thread && tracking_live) show_live();
 }
 
 void glfwPollEvents() {

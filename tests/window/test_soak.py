@@ -1,13 +1,11 @@
-# jaggo tests: long runs on a private Xvfb: repeated start and Escape, memory under
+# jaggo tests: long runs on a private Xvfb: repeated start and Escape, jaggo's own live heap under
 # resizes and Space presses, and the heap allocations of the steady frame loop.
 import os
-import sys
 import tempfile
 import time
 import unittest
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "harness"))
-import xsession as xs  # noqa: E402
+from harness import xsession as xs
 
 DISPLAY = None
 SERVER = None
@@ -15,15 +13,20 @@ SERVER = None
 CYCLES = 50
 ROUNDS = 24  # of five resizes (Space on every other one), then back to 800x400 for a reading
 WARM_UP_ROUNDS = 6
-# The resident floor at 800x400 may rise by this much from the first half of the
-# rounds after warm-up to the second. Halves, not quarters: the driver frees the
-# buffers of old sizes lazily, so a few rounds in a row can read a few MiB high
-# without anything being leaked; a leak raises every later round. One buffer of
-# the largest size (1000x700, 2.7 MiB) may still be held when the second half's
-# floor is read (seen once on a loaded machine: 1.3 MiB); a leak per resize, 45
-# of them in the second half, would be far above.
-RSS_GROWTH_LIMIT_KIB = 3072
 SIZES = [(640, 480), (1000, 700), (320, 200), (900, 300), (500, 500)]
+
+
+def live_heap(path, proc):
+    """jaggo's own live heap as the allocation counter keeps it: (frames, blocks, bytes), read from
+    its file once two readings agree (the counter rewrites it after every frame)."""
+    def reading():
+        with open(path) as f:
+            return tuple(int(n) for n in f.read().split()[:4])
+    pair = xs.wait_until(lambda: proc.poll() is None,
+                         lambda: (lambda a, b: a if a == b and len(a) == 4 else None)(reading(), reading()), 10)
+    assert pair is not None, "no reading of the live heap"
+    assert pair[3] == 0, "the counter's table overflowed: %d blocks not followed" % pair[3]
+    return pair[:3]
 
 
 def setUpModule():
@@ -56,56 +59,50 @@ class Soak(unittest.TestCase):
         print("%d cycles in %.1f s" % (CYCLES, time.monotonic() - start))
         self.assertEqual(failures, [])
 
-    def test_memory_stays_flat_under_resizes_and_space(self):
-        # A fixed mmap threshold has glibc give large freed blocks (framebuffers of
-        # old sizes) back at once instead of caching them, so what stays resident is
-        # what is live. The sanitizer's quarantine keeps freed blocks on purpose; off.
-        env = {"GLIBC_TUNABLES": "glibc.malloc.mmap_threshold=131072"}
-        if os.environ.get("ASAN_OPTIONS"):
-            env["ASAN_OPTIONS"] = os.environ["ASAN_OPTIONS"] + ":quarantine_size_mb=0"
-        proc = xs.start_jaggo(DISPLAY, **env)
-        try:
-            window = xs.find_window(DISPLAY, proc)
-            self.assertIsNotNone(window, "no Jaggoscope window")
-            # After each round of sizes the window goes back to 800x400 and the
-            # floor of three readings is taken, each after a picture drawn at that size.
-            floors = []  # lowest VmRSS in KiB of each round
-            start = time.monotonic()
-            for _ in range(ROUNDS):
-                for i, size in enumerate(SIZES + [(800, 400)]):
-                    xs.xdotool(DISPLAY, "windowsize", window, str(size[0]), str(size[1]))
-                    if i % 2 == 0 and i < len(SIZES):
-                        xs.xdotool(DISPLAY, "key", "--window", window, "space")
-                    self.assertIsNotNone(xs.wait_for_picture(DISPLAY, window, proc, xs.drawn_at(size)),
-                                         "no frame at %dx%d; status %s" % (*size, proc.poll()))
-                readings = []
-                for _ in range(3):
-                    xs.wait_for_picture(DISPLAY, window, proc, xs.drawn_at((800, 400)))
-                    readings.append(xs.status_kib(proc.pid))
-                if None not in readings:
-                    floors.append(min(readings))
-            resizes = ROUNDS * (len(SIZES) + 1)
-            self.assertIsNone(proc.poll(), "jaggo ended during the resizes")
-            peak = xs.status_kib(proc.pid, "VmHWM")
-            status = xs.escape(DISPLAY, proc, window, 15)
-        finally:
-            out, err = xs.end(proc)
+    def test_jaggos_own_heap_stays_flat_under_resizes_and_space(self):
+        """What jaggo's code holds on the heap must not grow with resizes and Space: counted block by
+        block (the allocation counter), which no driver's lazy frees and no machine load can move.
+        The resident size is printed for information only. Under the sanitizers, whose allocator the
+        counter cannot stand in front of, the run must still end cleanly, and leaks are reported at
+        exit."""
+        counter = os.environ.get("JAGGO_ALLOC_COUNTER")
+        if not counter and not os.environ.get("JAGGO_SANITIZED"):
+            self.fail("JAGGO_ALLOC_COUNTER is not set: an unsanitized build must count jaggo's heap")
+        with tempfile.TemporaryDirectory() as scratch:
+            live = os.path.join(scratch, "live")
+            env = {"LD_PRELOAD": counter, "JAGGO_ALLOC_LIVE": live} if counter else {}
+            proc = xs.start_jaggo(DISPLAY, **env)
+            try:
+                window = xs.find_window(DISPLAY, proc)
+                self.assertIsNotNone(window, "no Jaggoscope window")
+                readings = []  # (frames, live blocks, live bytes) after each round, at 800x400
+                start = time.monotonic()
+                for _ in range(ROUNDS):
+                    for i, size in enumerate(SIZES + [(800, 400)]):
+                        xs.xdotool(DISPLAY, "windowsize", window, str(size[0]), str(size[1]))
+                        if i % 2 == 0 and i < len(SIZES):
+                            xs.xdotool(DISPLAY, "key", "--window", window, "space")
+                        self.assertIsNotNone(xs.wait_for_picture(DISPLAY, window, proc, xs.drawn_at(size)),
+                                             "no frame at %dx%d; status %s" % (*size, proc.poll()))
+                    if counter:
+                        readings.append(live_heap(live, proc))
+                self.assertIsNone(proc.poll(), "jaggo ended during the resizes")
+                rss, peak = xs.status_kib(proc.pid), xs.status_kib(proc.pid, "VmHWM")
+                status = xs.escape(DISPLAY, proc, window, 15)
+            finally:
+                out, err = xs.end(proc)
         self.assertEqual(status, 0, err)
         self.assertEqual(err, "")
-
-        self.assertEqual(len(floors), ROUNDS, "jaggo ended during the resizes")
-        steady = floors[WARM_UP_ROUNDS:]
-        half = len(steady) // 2
-        first, last = min(steady[:half]), min(steady[half:])
-        print("%d resizes in %d rounds, %.1f s; VmRSS floor KiB: first round %d, first half after warm-up %d, "
-              "second half %d, growth %d (limit %d); VmHWM %d"
-              % (resizes, len(floors), time.monotonic() - start, floors[0], first, last, last - first,
-                 RSS_GROWTH_LIMIT_KIB, peak))
-        # The sanitizer's allocator keeps freed memory in its own caches, so
-        # resident size says nothing about live memory there; the run above still
-        # has to end cleanly, and leaks are reported at exit.
-        if not os.environ.get("JAGGO_SANITIZED"):
-            self.assertLessEqual(last - first, RSS_GROWTH_LIMIT_KIB)
+        print("%d resizes in %d rounds, %.1f s; VmRSS %s KiB, VmHWM %s KiB (information, not judged)"
+              % (ROUNDS * (len(SIZES) + 1), ROUNDS, time.monotonic() - start, rss, peak))
+        if not counter:
+            print("jaggo's own heap not counted: no allocation counter in this build")
+            return
+        warm, last = readings[WARM_UP_ROUNDS], readings[-1]
+        print("jaggo's own live heap: %d blocks, %d bytes after warm-up (frame %d); %d blocks, %d bytes "
+              "at the end (frame %d)" % (warm[1], warm[2], warm[0], last[1], last[2], last[0]))
+        self.assertGreater(last[0], warm[0])
+        self.assertEqual(last[1:], warm[1:])
 
 
 class FrameAllocations(unittest.TestCase):
@@ -154,7 +151,5 @@ class FrameAllocations(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    if not xs.have_tools("Xvfb", "xdotool"):
-        print("skipped: Xvfb or xdotool is missing")
-        sys.exit(xs.SKIP)
+    xs.need("Xvfb", "xdotool")
     unittest.main(verbosity=2)
