@@ -1,120 +1,99 @@
 #!/usr/bin/env python3
-# jaggo: runs a jaggo binary on a private display, saves a picture of its window once the squares
-# have turned, counts their grey edge pixels and ends it with Escape; exits with jaggo's own status.
+# jaggo: runs a jaggo binary on a private display, reads its window back once the squares have turned,
+# holds that picture against jaggo's report (the lines Edges:, Coverage: and Verdict:), saves it and
+# ends jaggo with Escape.
 # Usage: scripts/headless.py JAGGO PNG [jaggo arguments...]
-# JAGGO_HEADLESS_TIMEOUT (seconds, default 30) bounds each wait: for the window, for the squares
-# to turn, for jaggo to end on Escape. A slow machine may want more; nothing waits longer than needed.
+# Exits with jaggo's own status, or 3 when the picture contradicts the report. JAGGO_HEADLESS_TIMEOUT
+# (seconds, default 30) bounds each wait: for the window, for the squares to turn, for jaggo to end
+# on Escape. A slow machine may want more; nothing waits longer than needed.
 #
 # The display is a private Xvfb, or weston nested in it where the Xvfb offers no multisampling
-# (display/choose.py). It is software only, so jaggo gets Mesa's software driver straight away
+# (jaggo_display/choose.py). It is software only, so jaggo gets Mesa's software driver straight away
 # (LIBGL_ALWAYS_SOFTWARE) instead of probing for hardware and saying so on standard error.
 # Any failure of this script is one line "headless: ..." on standard error and status 1.
 import os
 import subprocess
 import sys
 import tempfile
-import threading
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from display import choose, picture, wait, weston, xvfb  # noqa: E402
+from jaggo_display import choose, wait, watch, weston, x11, xvfb
 
 USAGE = "Usage: scripts/headless.py JAGGO PNG [jaggo arguments...]"
-BOUND = 30  # seconds, for things that take a second or two (JAGGO_HEADLESS_TIMEOUT)
-# What GLFW's libdecor says on every start on a display without decoration plugins (none
-# are installed): neither jaggo's nor the driver's words, and it would bury the report.
-DECORATION_NOISE = {"Couldn't open plugin directory: No such file or directory",
-                    "No plugins found, falling back on no decorations"}
 
 
 class Failure(Exception):
     pass
 
 
-def forward_errors(stream):
-    """Copies jaggo's standard error to ours as it comes, less libdecor's two lines."""
-    for line in iter(stream.readline, b""):
-        if line.decode(errors="replace").rstrip("\n") not in DECORATION_NOISE:
-            sys.stderr.buffer.write(line)
-            sys.stderr.buffer.flush()
+class Private:
+    """A private display for one jaggo: an Xvfb, with weston nested in it where that is the choice."""
 
-
-def bounded(what, answer, alive):
-    """A bounded wait's answer, or None when jaggo ended first; a failure when it still runs."""
-    if answer is None and alive():
-        raise Failure("%s within %d s" % (what, BOUND))
-    return answer
-
-
-def run(jaggo, png, args, runtime):
-    server, display = xvfb.start()
-    compositor = None
-    try:
-        env = xvfb.env_for(display, XDG_RUNTIME_DIR=runtime, LIBGL_ALWAYS_SOFTWARE="1")
-        if choose.choose(display) == "wayland":
-            compositor = weston.Nested(server=(server, display))
-            env = compositor.env(LIBGL_ALWAYS_SOFTWARE="1")
-        app = subprocess.Popen([jaggo, *args], env=env, stdin=subprocess.DEVNULL, stderr=subprocess.PIPE)
-        # A daemon: a child jaggo left behind could hold the pipe open for ever.
-        errors = threading.Thread(target=forward_errors, args=(app.stderr,), daemon=True)
-        errors.start()
+    def __init__(self, runtime):
+        self.server, self.display = xvfb.start()
+        self.compositor = None
+        self.env = x11.env_for(self.display, XDG_RUNTIME_DIR=runtime, LIBGL_ALWAYS_SOFTWARE="1")
         try:
-            seen = show(app, display, compositor)
-        finally:
-            if app.poll() is None:
-                app.kill()
-            status = app.wait()
-            errors.join(BOUND)
-        if seen is not None:
-            shot, squares = seen
-            with open(png, "wb") as f:
-                f.write(picture.png(*shot))
-            print("Screenshot of the window: " + os.path.abspath(png))
-            print(picture.edges_line(*squares))
-        return status if status >= 0 else 128 - status
-    finally:
-        if compositor is not None:
-            compositor.stop()
-        xvfb.stop(server)
+            if choose.choose(self.display) == "wayland":
+                self.compositor = weston.Nested(server=(self.server, self.display))
+                self.env = self.compositor.env(LIBGL_ALWAYS_SOFTWARE="1")
+        except BaseException:
+            xvfb.stop(self.server)
+            raise
 
+    def __enter__(self):
+        return self
 
-def show(app, display, compositor):
-    """Waits for jaggo's window and for its squares to turn, takes the picture and ends jaggo with
-    Escape; returns the picture, (width, height, rgb), with its two squares' statistics, or None
-    when jaggo ended by itself first (-h, an error)."""
-    def alive():
-        return app.poll() is None
+    def __exit__(self, *exc):
+        if self.compositor is not None:
+            self.compositor.stop()
+        xvfb.stop(self.server)
 
-    if compositor is not None:
-        window = compositor.window
+    def sample_counts(self):
+        """The sample counts jaggo may be granted here: weston's EGL configurations or the Xvfb's GLX ones."""
+        if self.compositor is not None:
+            return self.compositor.sample_counts()
+        return x11.glx_sample_counts(self.display)
 
-        def shown():  # the kiosk shell shows jaggo's picture as weston's whole output
-            left, right = compositor.squares()
+    def find(self, alive, bound):
+        """jaggo's window: on weston's kiosk shell, weston's whole output once the squares show in it."""
+        if self.compositor is None:
+            return x11.find_window(self.display, "^Jaggoscope$", alive, bound)
+
+        def shown():
+            left, right = self.compositor.squares()
             return left["width"] > 0 and right["width"] > 0
-        if not bounded("jaggo showed no window", wait.until(alive, shown, BOUND), alive):
-            return None
-    else:
-        window = xvfb.find_window(display, "^Jaggoscope$", alive, BOUND)
-        if bounded("jaggo showed no window", window, alive) is None:
-            return None
+        return self.compositor.window if wait.until(alive, shown, bound) else None
 
-    def turned():
-        shot = xvfb.screenshot(display, window)
-        squares = picture.both_squares(*shot)
-        return (shot, squares) if picture.turned_enough(squares[0], shot[1]) else None
-    seen = bounded("jaggo's squares did not turn", wait.until(alive, turned, BOUND), alive)
-    if seen is None:
-        return None
-    # Escape through XTEST to the focused window (weston passes it on to its client).
-    if compositor is not None:
-        compositor.key("Escape")
-    else:
-        xvfb.xdotool(display, "windowfocus", "--sync", window)
-        xvfb.xdotool(display, "key", "Escape")
-    try:
-        app.wait(BOUND)
-    except subprocess.TimeoutExpired:
-        raise Failure("jaggo did not end on Escape within %d s" % BOUND) from None
-    return seen
+    def read(self, window):
+        return x11.read_window(self.display, window)
+
+    def escape(self, window):
+        """Escape through XTEST to the focused window (weston passes it on to its client)."""
+        if self.compositor is not None:
+            self.compositor.key("Escape")
+        else:
+            x11.xdotool(self.display, "windowfocus", "--sync", window)
+            x11.xdotool(self.display, "key", "Escape")
+
+
+def run(jaggo, args, runtime, bound, echo=True):
+    """Runs jaggo on a private display until its squares have turned, reads the picture and ends jaggo
+    with Escape. Returns (jaggo's status, the picture or None when jaggo ended by itself first (-h, an
+    error), jaggo's context claim). Raises Failure when the display or jaggo does not do its part."""
+    with Private(runtime) as display:
+        app = watch.Jaggo([jaggo, *args], display.env, stdin=subprocess.DEVNULL, drop=weston.DECORATION_NOISE,
+                          echo=echo)
+        try:
+            window, shot, why = watch.look(app, lambda alive: display.find(alive, bound), display.read, bound)
+            if why is not None:
+                raise Failure(why)
+            if shot is not None:
+                display.escape(window)
+                if app.status(bound) is None:
+                    raise Failure("jaggo did not end on Escape within %d s" % bound)
+        finally:
+            app.kill()
+        return app.status(), shot, app.claim
 
 
 def main(argv):
@@ -122,12 +101,8 @@ def main(argv):
         print(USAGE, file=sys.stderr)
         return 1
     jaggo, png, args = argv[1], argv[2], argv[3:]
-    global BOUND
-    try:
-        BOUND = int(os.environ.get("JAGGO_HEADLESS_TIMEOUT") or BOUND)
-    except ValueError:
-        BOUND = 0
-    if BOUND <= 0:
+    bound = watch.bound()
+    if bound is None:
         print("headless: JAGGO_HEADLESS_TIMEOUT is not a positive number of seconds", file=sys.stderr)
         return 1
     if not os.access(jaggo, os.X_OK):
@@ -135,9 +110,11 @@ def main(argv):
         return 1
     with tempfile.TemporaryDirectory(prefix="jaggo-run-") as runtime:
         try:
-            return run(jaggo, png, args, runtime)
-        except (Failure, xvfb.StartError, subprocess.SubprocessError, OSError) as e:
-            print("headless: %s" % e, file=sys.stderr)
+            status, shot, claim = run(jaggo, args, runtime, bound)
+            judged = watch.report(shot, claim, png) if shot is not None else 0
+            return status or judged
+        except Exception as e:  # whatever went wrong, one line: a traceback is no answer
+            print("headless: %s" % (str(e) or type(e).__name__), file=sys.stderr)
             return 1
 
 

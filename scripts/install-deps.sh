@@ -14,12 +14,12 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 # ---- The parts' packages, each listed once.
-run_packages=(build-essential cmake python3 libglfw3-dev libgl1-mesa-dri xvfb xdotool imagemagick)
+run_packages=(build-essential cmake python3 libglfw3-dev libgl1-mesa-dri xvfb xdotool)
 # Added to run only where the Xvfb offers no multisampled configuration and GLFW can run on
 # Wayland (Debian 13): the headless run then uses weston nested in the Xvfb.
 nested_packages=(weston)
 test_packages=(pkg-config khronos-api libgtest-dev libgmock-dev libbenchmark-dev clang clang-format
-    x11-utils xauth libgl-dev libopengl-dev libegl-dev libx11-dev weston file lintian)
+    x11-utils xauth libgl-dev libopengl-dev libegl-dev libx11-dev weston file lintian imagemagick git)
 windows_packages=(g++-mingw-w64-x86-64 wine wine64 googletest)
 fresh_packages=(debootstrap)
 
@@ -143,10 +143,9 @@ if kept_part run && ! kept_part test; then
     mapfile -t missing < <(missing_of $(part_packages nested))
     if [ ${#missing[@]} -gt 0 ]; then
         status=0
-        python3 - "$root/scripts" <<'EOF' || status=$?
+        PYTHONPATH=$root/scripts python3 - <<'EOF' || status=$?
 import sys
-sys.path.insert(0, sys.argv[1])
-from display import choose, xvfb
+from jaggo_display import choose, xvfb
 try:
     server, display = xvfb.start()
 except xvfb.StartError as e:
@@ -167,6 +166,29 @@ EOF
             *) fail "the display check for the run part failed" ;;
         esac
     fi
+fi
+
+# ---- test: where the system's GLFW cannot run on Wayland (Debian 12's 3.3), Debian's Wayland build
+# of it, unpacked (never installed: it conflicts with the X11 build) into build-deps/glfw-wayland for
+# the Wayland test. apt-get download checks it against the signed package lists like any install.
+fetch_glfw_for_wayland() {
+    local dest=$root/build-deps/glfw-wayland name file
+    PYTHONPATH=$root/scripts python3 -c 'import sys; from jaggo_display import choose
+sys.exit(0 if choose.glfw_has_wayland() else 1)' && return 0
+    name=$(apt-get download --print-uris libglfw3-wayland 2>/dev/null | awk '{ print $2 }') ||
+        fail "test: apt-get cannot name Debian's libglfw3-wayland"
+    [ -n "$name" ] || fail "test: apt-get cannot name Debian's libglfw3-wayland"
+    [ -f "$dest/$name.unpacked" ] && return 0  # this very package, unpacked before
+    rm -rf "$dest"
+    mkdir -p "$dest"
+    (cd "$dest" && apt-get download -q libglfw3-wayland >download.log 2>&1) ||
+        { tail -n 3 "$dest/download.log"; rm -rf "$dest"; fail "test: apt-get download libglfw3-wayland failed"; }
+    file=$(ls "$dest"/*.deb)
+    dpkg -x "$file" "$dest/root" && rm -f "$file" && touch "$dest/$name.unpacked" ||
+        { rm -rf "$dest"; fail "test: unpacking $file failed"; }
+}
+if kept_part test; then
+    fetch_glfw_for_wayland
 fi
 
 # ---- windows: GLFW 3.1.2's Windows x64 build for the `windows` CMake preset. Two files and

@@ -1,16 +1,13 @@
 #!/usr/bin/env bash
 # jaggo: builds the program (and nothing else) in build/ with the user's options and runs it.
-# Usage: scripts/run.sh [jaggo arguments...]. Without a display it runs on a private one
-# (scripts/headless.py): a picture of the window in build/jaggo.png, its edges counted, Escape.
+# Usage: scripts/run.sh [jaggo arguments...]. On the user's display (scripts/own_display.py) and without
+# one, on a private display (scripts/headless.py), jaggo's window is read back once its squares have
+# turned, saved as build/jaggo.png and held against its report: the lines Edges:, Coverage:, Verdict:.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh run
-# The developer options stay off here whatever the folder held before: no tests, no -Werror.
-cmake -S . -B build -DJAGGO_TESTS=OFF -DJAGGO_BENCH=OFF -DJAGGO_FUZZ=OFF -DJAGGO_WERROR=OFF >/dev/null
-cmake --build build --target jaggo -j"$(nproc)" >/dev/null
-
+scripts/build.sh
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
-    exec build/app/jaggo "$@"
+    exec python3 scripts/own_display.py build/app/jaggo build/jaggo.png "$@"
 fi
 exec python3 scripts/headless.py build/app/jaggo build/jaggo.png "$@"

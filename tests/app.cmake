@@ -24,18 +24,20 @@ add_test(NAME window_report_and_picture COMMAND ${Python3_EXECUTABLE} ${CMAKE_CU
 set_tests_properties(window_report_and_picture PROPERTIES LABELS window SKIP_RETURN_CODE 77 TIMEOUT 300
   ENVIRONMENT "${JAGGO_TEST_ENV}")
 
-# The README's run command without a display (its part after the build).
+# The README's run command without a display (its part after the build), with a driver that lies
+# about its sample count among its runs (the fault shim below).
 add_test(NAME process_headless_run COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/process/test_headless_run.py)
 set_tests_properties(process_headless_run PROPERTIES LABELS "process;window" SKIP_RETURN_CODE 77 TIMEOUT 120
-  ENVIRONMENT "${JAGGO_TEST_ENV}")
+  ENVIRONMENT "${JAGGO_TEST_ENV};GL_FAULT_SHIM=$<TARGET_FILE:gl_fault_shim>")
 
 # app/ uses only the entry points on its one list, and every one on it.
 add_test(NAME app_gl_calls_listed
   COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/tools/check_gl_calls.py ${PROJECT_SOURCE_DIR})
-set_tests_properties(app_gl_calls_listed PROPERTIES LABELS generated)
+set_tests_properties(app_gl_calls_listed PROPERTIES LABELS "generated;source")
 
-# A driver that rejects the shaders or gives no version, preloaded in front of
-# GLFW's address query. Built without the sanitizers: it only hands out pointers.
+# A driver that rejects the shaders, gives no version, claims samples it does not draw or
+# forces anti-aliasing, preloaded in front of GLFW's address query. Built without the
+# sanitizers: it only hands out pointers.
 add_library(gl_fault_shim SHARED tools/gl_fault_shim.cpp)
 target_include_directories(gl_fault_shim PRIVATE $<TARGET_PROPERTY:jaggo::gl_loader,INTERFACE_INCLUDE_DIRECTORIES>)
 target_link_libraries(gl_fault_shim PRIVATE ${CMAKE_DL_LIBS})

@@ -9,7 +9,7 @@ endif()
 add_test(NAME loader_generated_table
   COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/../gl_loader/gen_gl_table.py
           ${JAGGO_GL_XML} --check ${CMAKE_CURRENT_LIST_DIR}/../gl_loader/gl_table.gen.h)
-set_tests_properties(loader_generated_table PROPERTIES LABELS generated)
+set_tests_properties(loader_generated_table PROPERTIES LABELS "generated;source")
 
 # load_gl(glfwGetProcAddress) on a real context; exits 77 without a display.
 add_executable(loader_window_test ${CMAKE_CURRENT_LIST_DIR}/unit/loader_window_test.cpp)

@@ -1,7 +1,6 @@
 # jaggo display: the two lit squares in a picture of jaggo's window and their grey edge pixels.
 # A grey pixel is lit but not white: an edge pixel that multisampling covered partly.
 import math
-import re
 import struct
 import zlib
 
@@ -9,18 +8,6 @@ SIDE = 0.6  # an axis-aligned square spans this share of the framebuffer's heigh
 # Turned this far, every edge of a square crosses pixel rows or columns all along, so
 # multisampling shows on all of it (at the start the squares are almost axis-aligned).
 TURNED_DEGREES = 1.5
-
-
-def read_ppm(data):
-    """(width, height, rgb bytes) of a binary PPM (P6, 8 bits a channel)."""
-    m = re.match(rb"P6\s+(\d+)\s+(\d+)\s+(\d+)\s", data)
-    if m is None or m.group(3) != b"255":
-        raise ValueError("not an 8-bit binary PPM")
-    width, height = int(m.group(1)), int(m.group(2))
-    rgb = data[m.end():m.end() + width * height * 3]
-    if len(rgb) != width * height * 3:
-        raise ValueError("a PPM of %dx%d pixels cut short" % (width, height))
-    return width, height, rgb
 
 
 def _greys(row):
@@ -71,6 +58,23 @@ def turned_enough(square, height):
     """Whether a square of the scene stands turned by TURNED_DEGREES or more."""
     degrees = turned_degrees(square, height)
     return degrees is not None and degrees >= TURNED_DEGREES
+
+
+def as_drawn(width, height, rgb):
+    """None when the picture shows jaggo's two squares whole, as its scene draws them at this size:
+    centred on the two halves' middles, each box as tall as wide and the two alike, turned by a
+    readable angle. Otherwise what is wrong, in words: a window obscured, scaled or cut off shows
+    other shapes, and its pixels say nothing about the samples."""
+    left, right = both_squares(width, height, rgb)
+    for name, square, cx in (("left", left, width / 2 - height / 2), ("right", right, width / 2 + height / 2)):
+        if square["width"] <= 0:
+            return "the %s square is not in the picture" % name
+        if (abs(square["cx"] - cx) > 2 or abs(square["cy"] - height / 2) > 2
+                or abs(square["width"] - square["height"]) > 2 or turned_degrees(square, height) is None):
+            return "the %s square is not drawn whole (the window obscured, scaled or cut off?)" % name
+    if abs(left["width"] - right["width"]) > 2:
+        return "the two squares differ in size (the window obscured or scaled?)"
+    return None
 
 
 def edges_line(left, right):

@@ -4,13 +4,10 @@ import os
 import subprocess
 import sys
 
-sys.path.insert(0, os.path.dirname(__file__))
-import xsession as xs  # noqa: E402
+from harness import xsession as xs
 
 if __name__ == "__main__":
-    if not xs.have_tools("Xvfb"):
-        print("skipped: Xvfb is missing")
-        sys.exit(xs.SKIP)
+    xs.need("Xvfb")
     server, display = xs.start_xvfb()
     try:
         status = subprocess.run(sys.argv[1:], env=xs.env_for(display)).returncode

@@ -1,7 +1,8 @@
 # jaggo tests: jaggo on a private X server: starting it, reading its output, driving and looking at it.
 # Each test module starts its own Xvfb on a free display number, with the product's display
-# helpers (scripts/display), which the headless run uses too.
+# helpers (jaggo_display), which the headless run uses too; what only the tests need is here.
 import ctypes
+import ctypes.util
 import os
 import re
 import select
@@ -10,15 +11,60 @@ import subprocess
 import sys
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
-from display import picture, wait, xvfb  # noqa: E402
-from display.xvfb import env_for, screenshot, stop, xdotool, xlib  # noqa: E402,F401
+from jaggo_display import picture, wait, x11, xvfb
+from jaggo_display.x11 import env_for, xlib
+from jaggo_display.xvfb import stop
 
 start_xvfb = xvfb.start
 wait_until = wait.until
+screenshot = x11.read_window
 
 SKIP = 77  # CTest's skip code when a needed tool is missing
 RULE = "-" * 61  # the lines around jaggo's report block
+
+
+def xdotool(display, *args):
+    """xdotool on the display; after a key sent through XTEST, every key released (release_keys)."""
+    out = x11.xdotool(display, *args)
+    if args[0] in ("key", "keyup"):
+        release_keys(display)
+    return out
+
+
+def release_keys(display):
+    """Releases, through XTEST, every key the server still holds down.
+
+    xdotool presses a key for the focused window through XTEST but sends its
+    release to the window, and jaggo may close on the press: the release then
+    fails and the key stays down. A server started with -noreset keeps it down
+    for the next client, whose first auto-repeat event is a fresh press (a
+    held Escape would close the next jaggo at once)."""
+    lib = xlib()
+    lib.XQueryKeymap.argtypes = [ctypes.c_void_p, ctypes.c_char_p]
+    xtst = ctypes.CDLL(ctypes.util.find_library("Xtst") or "libXtst.so.6")
+    xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
+    dpy = lib.XOpenDisplay(display.encode())
+    if not dpy:
+        raise RuntimeError("cannot open " + display)
+    keys = ctypes.create_string_buffer(32)
+    lib.XQueryKeymap(dpy, keys)
+    for code in range(8, 256):
+        if keys.raw[code // 8] >> (code % 8) & 1:
+            xtst.XTestFakeKeyEvent(dpy, code, 0, 0)
+    lib.XFlush(dpy)
+    lib.XCloseDisplay(dpy)
+
+
+def read_ppm(data):
+    """(width, height, rgb bytes) of a binary PPM (P6, 8 bits a channel), as ImageMagick writes it."""
+    m = re.match(rb"P6\s+(\d+)\s+(\d+)\s+(\d+)\s", data)
+    if m is None or m.group(3) != b"255":
+        raise ValueError("not an 8-bit binary PPM")
+    width, height = int(m.group(1)), int(m.group(2))
+    rgb = data[m.end():m.end() + width * height * 3]
+    if len(rgb) != width * height * 3:
+        raise ValueError("a PPM of %dx%d pixels cut short" % (width, height))
+    return width, height, rgb
 
 
 def jaggo_bin():
@@ -33,6 +79,23 @@ def jaggo_command():
 
 def have_tools(*names):
     return all(shutil.which(n) for n in names)
+
+
+def missing(what):
+    """Ends a test that lacks a prerequisite: a skip that names it, or under CI (CI set), where
+    scripts/install-deps.sh has installed every one, a failure that names it."""
+    if os.environ.get("CI"):
+        print("FAILED: a prerequisite is missing under CI: %s" % what)
+        sys.exit(1)
+    print("skipped: %s is missing" % what)
+    sys.exit(SKIP)
+
+
+def need(*tools, env=()):
+    """Ends the test as missing() does unless every tool is on PATH and every variable set."""
+    lacking = [t for t in tools if not shutil.which(t)] + [v for v in env if not os.environ.get(v)]
+    if lacking:
+        missing(", ".join(lacking))
 
 
 def start_jaggo(display, *args, **env):
@@ -130,7 +193,7 @@ def escape_by_pointer(display, proc, window, timeout):
 
 def find_window(display, proc, timeout=20.0):
     """The id of jaggo's mapped "Jaggoscope" window, or None."""
-    return xvfb.find_window(display, "^Jaggoscope$", lambda: proc.poll() is None, timeout)
+    return x11.find_window(display, "^Jaggoscope$", lambda: proc.poll() is None, timeout)
 
 
 def read_lines(proc, count, timeout=20.0):
@@ -229,26 +292,29 @@ def wait_exit(proc, timeout):
 
 def close_via_window_manager(display, window):
     """Sends the WM_DELETE_WINDOW request a window manager sends when the user closes a window."""
-    x11 = xlib()
+    lib = xlib()
+    lib.XInternAtom.restype = ctypes.c_ulong
+    lib.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    lib.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
 
     class ClientMessage(ctypes.Structure):
         _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
                     ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
                     ("format", ctypes.c_int), ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
 
-    dpy = x11.XOpenDisplay(display.encode())
+    dpy = lib.XOpenDisplay(display.encode())
     if not dpy:
         raise RuntimeError("cannot open " + display)
     ev = ClientMessage()
     ev.type = 33  # ClientMessage
     ev.window = int(window)
-    ev.message_type = x11.XInternAtom(dpy, b"WM_PROTOCOLS", 0)
+    ev.message_type = lib.XInternAtom(dpy, b"WM_PROTOCOLS", 0)
     ev.format = 32
-    ev.data[0] = x11.XInternAtom(dpy, b"WM_DELETE_WINDOW", 0)
+    ev.data[0] = lib.XInternAtom(dpy, b"WM_DELETE_WINDOW", 0)
     ev.data[1] = 0  # CurrentTime
-    x11.XSendEvent(dpy, int(window), 0, 0, ctypes.byref(ev))
-    x11.XFlush(dpy)
-    x11.XCloseDisplay(dpy)
+    lib.XSendEvent(dpy, int(window), 0, 0, ctypes.byref(ev))
+    lib.XFlush(dpy)
+    lib.XCloseDisplay(dpy)
 
 
 def status_kib(pid, field="VmRSS"):

@@ -1,12 +1,8 @@
 # jaggo tests: what the package tests share, sourced after they set `build`.
 # Skipping for a missing tool, failing with a reason, and building the package into a folder of the test's own.
 
-require_tools() {  # tool...: exits 77 (skipped) when one is missing
-    local tool
-    for tool in "$@"; do
-        command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
-    done
-}
+# shellcheck source=tests/harness/prerequisites.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../harness/prerequisites.sh"
 
 fail() {
     echo "FAIL: $*"

@@ -1,12 +1,10 @@
 # jaggo tests: the real binary's command line, without a display.
 # Usage text, exit statuses, and GLFW's errors when no display can be opened.
 import os
-import sys
 import tempfile
 import unittest
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "harness"))
-import xsession  # noqa: E402
+from harness import xsession
 
 USAGE = ("Usage: jaggo [-h] [-s SAMPLES] [-x]\n"
          "  \n"

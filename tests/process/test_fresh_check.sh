@@ -5,10 +5,10 @@
 set -euo pipefail
 
 script=$1/scripts/fresh-check.sh
-[ "$(id -u)" -eq 0 ] || { echo "skipped: fresh-check.sh needs root"; exit 77; }
-for tool in debootstrap git python3; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
-done
+# shellcheck source=tests/harness/prerequisites.sh
+source "$(dirname "$0")/../harness/prerequisites.sh"
+[ "$(id -u)" -eq 0 ] || missing "root (fresh-check.sh mounts and uses chroot)"
+require_tools debootstrap git python3
 
 work=$(mktemp -d)
 server=

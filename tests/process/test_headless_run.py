@@ -1,6 +1,7 @@
 # jaggo tests: the README's run command without a display (scripts/headless.py), on a real jaggo binary.
 # Catches a run that loses the report, the picture or jaggo's status, counts edges the picture does not
-# show, buries the report under the software display's noise, or fails without saying why.
+# show, lets a driver's false sample count pass as agreement, buries the report under the software
+# display's noise, or fails without saying why.
 import os
 import re
 import stat
@@ -10,10 +11,9 @@ import sys
 import tempfile
 import unittest
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "harness"))
-import probes  # noqa: E402
-import xsession as xs  # noqa: E402
-from display import choose, picture  # noqa: E402
+from harness import probes
+from harness import xsession as xs
+from jaggo_display import choose, coverage, picture
 
 SCRIPT = os.path.join(os.path.dirname(__file__), "..", "..", "scripts", "headless.py")
 
@@ -37,10 +37,12 @@ def png_size(path):
     return struct.unpack(">II", head[16:24])
 
 
-def png_edges_line(path):
-    """The Edges line of the saved picture, read back by ImageMagick rather than by the script."""
-    ppm = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], capture_output=True, check=True).stdout
-    return picture.edges_line(*picture.both_squares(*picture.read_ppm(ppm))) + "\n"
+def png_lines(path):
+    """The Edges and Coverage lines of the saved picture, read back by ImageMagick rather than by the script."""
+    shot = xs.read_ppm(subprocess.run(["convert", path, "-depth", "8", "ppm:-"], capture_output=True,
+                                      check=True).stdout)
+    return [picture.edges_line(*picture.both_squares(*shot)) + "\n",
+            coverage.coverage_line(*coverage.both_squares(*shot)) + "\n"]
 
 
 def samples_shown_by_default():
@@ -66,7 +68,7 @@ def fake_program(folder, name, text):
 
 
 class HeadlessRun(unittest.TestCase):
-    def test_window_runs_are_pictured_and_their_edges_counted(self):
+    def test_window_runs_are_pictured_judged_and_end_with_jaggos_status(self):
         for args, request, samples in (([], "Requesting MSAA with 4 samples\n", samples_shown_by_default()),
                                        (["-s", "0"], "Requesting that MSAA not be available\n", 0)):
             with self.subTest(args=args), tempfile.TemporaryDirectory() as scratch:
@@ -78,16 +80,31 @@ class HeadlessRun(unittest.TestCase):
                 lines = r.stdout.splitlines(keepends=True)
                 self.assertEqual(lines[0], request)
                 self.assertEqual(lines[1], probes.context_line(int(lines[1].split()[1]), samples))
-                self.assertEqual(lines[-2], "Screenshot of the window: %s\n" % os.path.realpath(png))
+                self.assertEqual(lines[-4], "Screenshot of the window: %s\n" % os.path.realpath(png))
                 self.assertEqual(png_size(png), (800, 400))
-                self.assertEqual(lines[-1], png_edges_line(png))
-                greys = [int(n) for n in re.findall(r"\d+", lines[-1])]
-                print(lines[1] + lines[-1], end="")
+                self.assertEqual(lines[-3:-1], png_lines(png))
+                print("".join([lines[1]] + lines[-3:]), end="")
+                greys = [int(n) for n in re.findall(r"\d+", lines[-3])]
                 self.assertEqual(greys[0], 0)
                 if samples:
                     self.assertGreater(greys[1], 200)
+                    self.assertIn("right square %d samples (grey levels " % samples, lines[-2])
+                    self.assertEqual(lines[-1], "Verdict: the picture agrees with the report: %d samples\n" % samples)
                 else:
                     self.assertEqual(greys[1], 0)
+                    self.assertEqual(lines[-1], "Verdict: the picture agrees with the report: no multisampling\n")
+
+    def test_a_driver_claiming_more_samples_than_it_draws_is_a_contradiction(self):
+        samples = samples_shown_by_default()
+        if not samples:
+            self.skipTest("this display draws no multisampled picture to hold a claim against")
+        with tempfile.TemporaryDirectory() as scratch:
+            preload = ":".join(p for p in (os.environ.get("JAGGO_PRELOAD"), os.environ["GL_FAULT_SHIM"]) if p)
+            r = run(xs.jaggo_bin(), os.path.join(scratch, "jaggo.png"), JAGGO_PRELOAD=preload, JAGGO_GL_FAULT="samples")
+        print(r.stdout.splitlines()[-1])
+        self.assertEqual((r.returncode, r.stderr), (3, ""))
+        self.assertEqual(r.stdout.splitlines()[-1], "Verdict: CONTRADICTION: the context reports 8 samples, but "
+                         "the right square shows %d samples" % samples)
 
     def test_runs_without_a_window_pass_the_status_through(self):
         for args, status in ((["-h"], 0), (["-q"], 1), (["-s"], 1)):
@@ -116,7 +133,5 @@ class HeadlessRun(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    if not xs.have_tools("Xvfb", "xdotool", "import", "convert") or not os.environ.get("GLX_PROBE"):
-        print("skipped: Xvfb, xdotool, ImageMagick's import and convert or the GLX probe is missing")
-        sys.exit(xs.SKIP)
+    xs.need("Xvfb", "xdotool", "convert", env=["GLX_PROBE", "GL_FAULT_SHIM"])
     unittest.main()

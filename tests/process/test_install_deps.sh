@@ -6,10 +6,11 @@
 set -euo pipefail
 
 source_dir=$1
-command -v npm >/dev/null || { echo "skipped: npm is missing"; exit 77; }
+# shellcheck source=tests/harness/prerequisites.sh
+source "$(dirname "$0")/../harness/prerequisites.sh"
+require_tools npm
 for p in g++-mingw-w64-x86-64 wine wine64 googletest; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' ||
-        { echo "skipped: $p is not installed"; exit 77; }
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing "the package $p"
 done
 
 work=$(mktemp -d)

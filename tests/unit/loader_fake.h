@@ -1,5 +1,5 @@
 // jaggo tests: a fake OpenGL context and a recording resolver for the loader.
-// Shared by the loader's unit tests, its fuzz target and its benchmark.
+// Shared by the loader's unit tests, its allocation test and its fuzz target.
 #pragma once
 
 #include <cstdint>

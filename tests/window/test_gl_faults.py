@@ -1,11 +1,9 @@
 # jaggo tests: a driver that rejects the shaders or reports no version, injected
 # through glfwGetProcAddress: one "Error: " line per failure, status 1, no hang.
 import os
-import sys
 import unittest
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "harness"))
-import xsession as xs  # noqa: E402
+from harness import xsession as xs
 
 
 def run_with_fault(display, fault):
@@ -41,7 +39,5 @@ class DriverFaults(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    if not xs.have_tools("Xvfb") or not os.environ.get("GL_FAULT_SHIM"):
-        print("skipped: Xvfb or the fault shim is missing")
-        sys.exit(xs.SKIP)
+    xs.need("Xvfb", env=["GL_FAULT_SHIM"])
     unittest.main()

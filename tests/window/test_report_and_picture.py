@@ -3,14 +3,12 @@
 # pixels read back from the screen.
 import math
 import os
-import sys
 import time
 import unittest
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "harness"))
-import probes  # noqa: E402
-import xsession as xs  # noqa: E402
-from display import picture  # noqa: E402
+from harness import probes
+from harness import xsession as xs
+from jaggo_display import picture
 
 DISPLAY = None
 SERVER = None
@@ -206,7 +204,5 @@ class Picture(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    if not xs.have_tools("Xvfb", "xdotool", "xwininfo", "import") or not os.environ.get("GLX_PROBE"):
-        print("skipped: Xvfb, xdotool, xwininfo, ImageMagick's import or the GLX probe is missing")
-        sys.exit(xs.SKIP)
+    xs.need("Xvfb", "xdotool", "xwininfo", env=["GLX_PROBE"])
     unittest.main()

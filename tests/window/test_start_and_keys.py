@@ -2,12 +2,10 @@
 # Runs the real binary on a private Xvfb with Mesa's software renderer. Catches a wrong request
 # line, title or size, and keys (or the window manager's close request) that do not do their job.
 import os
-import sys
 import time
 import unittest
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "harness"))
-import xsession as xs  # noqa: E402
+from harness import xsession as xs
 
 DISPLAY = None
 SERVER = None
@@ -112,7 +110,5 @@ class StartAndKeys(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    if not xs.have_tools("Xvfb", "xdotool", "xwininfo", "import"):
-        print("skipped: Xvfb, xdotool, xwininfo or ImageMagick's import is missing")
-        sys.exit(xs.SKIP)
+    xs.need("Xvfb", "xdotool", "xwininfo")
     unittest.main()

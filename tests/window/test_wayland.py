@@ -6,14 +6,11 @@ import os
 import shutil
 import signal
 import subprocess
-import sys
 import unittest
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "harness"))
-import probes  # noqa: E402
-import xsession as xs  # noqa: E402
-from display import choose, picture, weston  # noqa: E402
-import headless  # noqa: E402
+from harness import probes
+from harness import xsession as xs
+from jaggo_display import choose, picture, weston
 
 RULE = "-" * 61
 SESSION = None
@@ -21,38 +18,30 @@ GLFW_DIR = None  # holds Debian 12's Wayland build of libglfw.so.3 where the sys
 
 
 def glfw_wayland_dir():
-    """The unpacked libglfw3-wayland's library folder, fetched on first use; None if it cannot be had."""
-    root = os.environ["GLFW_WAYLAND_DIR"]
-    libdir = None
-    for dirpath, _, files in os.walk(root):
-        if "libglfw.so.3" in files:
-            libdir = dirpath
-    if libdir is not None:
-        return libdir
-    os.makedirs(root, exist_ok=True)
-    if shutil.which("apt-get") is None or shutil.which("dpkg") is None:
-        return None
-    for name in os.listdir(root):
-        if name.endswith(".deb"):
-            os.remove(os.path.join(root, name))
-    fetch = subprocess.run(["apt-get", "download", "libglfw3-wayland"], cwd=root,
-                           capture_output=True, text=True, timeout=180)
-    debs = [n for n in os.listdir(root) if n.endswith(".deb")]
-    if fetch.returncode != 0 or not debs:
-        print("apt-get download libglfw3-wayland failed: " + fetch.stderr.strip())
-        return None
-    subprocess.run(["dpkg", "-x", os.path.join(root, debs[0]), os.path.join(root, "root")], check=True)
-    for dirpath, _, files in os.walk(os.path.join(root, "root")):
+    """The folder of Debian's Wayland build of libglfw.so.3, which scripts/install-deps.sh test unpacks
+    where the system GLFW has no Wayland (Debian 12); None where it is not there."""
+    for dirpath, _, files in os.walk(os.environ["GLFW_WAYLAND_DIR"]):
         if "libglfw.so.3" in files:
             return dirpath
     return None
+
+
+class Session(weston.Nested):
+    """The product's nested weston, with the shell GLFW can use and every key released after each
+    press: the session serves several jaggo runs, and a key left down would reach the next one."""
+    SHELL = "kiosk"
+
+    def key(self, *keys):
+        super().key(*keys)
+        xs.release_keys(self.display)
 
 
 def start_session():
     """The kiosk shell where the system GLFW runs on Wayland (3.4): jaggo's window is then weston's
     whole output, the picture read back. GLFW 3.3 draws its own decorations, which the kiosk shell
     refuses with a protocol error: it gets the desktop shell, and no picture is judged."""
-    return weston.Nested(shell="desktop" if GLFW_DIR else "kiosk")
+    Session.SHELL = "desktop" if GLFW_DIR else "kiosk"
+    return Session()
 
 
 def setUpModule():
@@ -81,7 +70,7 @@ def start_jaggo(session, *args):
 
 def errors(err):
     """jaggo's standard error without libdecor's lines about its missing plugins (GLFW 3.4)."""
-    return [line for line in err.splitlines() if line not in headless.DECORATION_NOISE]
+    return [line for line in err.splitlines() if line not in weston.DECORATION_NOISE]
 
 
 def shown(session):
@@ -182,12 +171,10 @@ class LostCompositor(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    if not xs.have_tools("weston", "Xvfb", "xdotool", "import") or not os.environ.get("EGL_PROBE"):
-        print("skipped: weston, Xvfb, xdotool, ImageMagick's import or the EGL probe is missing")
-        sys.exit(xs.SKIP)
+    xs.need("weston", "Xvfb", "xdotool", env=["EGL_PROBE"])
     if not choose.glfw_has_wayland():
         GLFW_DIR = glfw_wayland_dir()
         if GLFW_DIR is None:
-            print("skipped: Debian's libglfw3-wayland could not be fetched")
-            sys.exit(xs.SKIP)
+            xs.missing("Debian's libglfw3-wayland, unpacked in %s by scripts/install-deps.sh test"
+                       % os.environ["GLFW_WAYLAND_DIR"])
     unittest.main()

@@ -6,9 +6,8 @@ import subprocess
 import sys
 import unittest
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "harness"))
-import probes  # noqa: E402
-import xsession as xs  # noqa: E402
+from harness import probes
+from harness import xsession as xs
 
 DISPLAY = None
 SERVER = None
@@ -126,7 +125,5 @@ class Wine(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    if not xs.have_tools("Xvfb", "xdotool", "xwininfo", "import"):
-        print("skipped: Xvfb, xdotool, xwininfo or ImageMagick's import is missing")
-        sys.exit(xs.SKIP)
+    xs.need("Xvfb", "xdotool", "xwininfo")
     unittest.main()

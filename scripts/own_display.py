@@ -1,0 +1,73 @@
+#!/usr/bin/env python3
+# jaggo: runs a jaggo binary on the user's own display, as it would run alone, and reads its window back
+# once the squares have turned: the same lines Edges:, Coverage: and Verdict: as the headless run, the
+# picture saved to PNG. The window then stays open until the user presses Escape or closes it.
+# Usage: scripts/own_display.py JAGGO PNG [jaggo arguments...]
+#
+# jaggo's output passes through unchanged and its standard error is its own. Reading the window is one
+# XGetImage of it: nothing is moved, raised, focused or sent to it. A picture that cannot be had (the
+# window minimised, obscured, cut off, or closed first) gives a Verdict line saying why, never a false
+# agreement. The status is jaggo's own, or 3 when the picture contradicts the report. On native
+# Wayland no client may read another's window: one line says so, and jaggo runs alone.
+import os
+import sys
+
+from jaggo_display import choose, verdict, watch, x11
+
+USAGE = "Usage: scripts/own_display.py JAGGO PNG [jaggo arguments...]"
+
+
+def run(jaggo, args, bound, close=False, echo=True):
+    """Runs jaggo on the display in DISPLAY and reads its window back once the squares have turned;
+    with close, then closes it as a window manager's close button would (the sweep), else waits for
+    the user to. Returns (jaggo as watch.Jaggo, the picture or None, why there is none: None when
+    jaggo ended before it showed a window)."""
+    display = os.environ["DISPLAY"]
+    app = watch.Jaggo([jaggo, *args], os.environ, echo=echo)
+    shot = why = None
+    try:
+        window, shot, why = watch.look(
+            app, lambda alive: x11.find_window(display, "^Jaggoscope$", alive, bound, pid=app.proc.pid),
+            lambda window: x11.read_window(display, window), bound)
+        if window is not None and shot is None and why is None:
+            why = "the window was closed before its squares had turned"
+        if close and window is not None:
+            x11.xdotool(display, "key", "--window", window, "Escape")  # sent to the window: no focus taken
+    except Exception as e:  # the read-back failed: the window and jaggo's status are not lost to it
+        why = "reading the window failed: %s" % (str(e) or type(e).__name__)
+    return app, shot, why
+
+
+def main(argv):
+    if len(argv) < 3 or argv[1].startswith("-"):
+        print(USAGE, file=sys.stderr)
+        return 1
+    jaggo, png, args = argv[1], argv[2], argv[3:]
+    if choose.native_wayland(os.environ):
+        watch.say(verdict.unmade("jaggo's window is a native Wayland one, which no other program may read "
+                                 "back (with DISPLAY set and XDG_SESSION_TYPE=x11 it runs on Xwayland)"))
+        os.execv(jaggo, [jaggo, *args])
+    bound = watch.bound()
+    if bound is None:
+        print("own-display: JAGGO_HEADLESS_TIMEOUT is not a positive number of seconds", file=sys.stderr)
+        return 1
+    judged = 0
+    app = None
+    try:
+        app, shot, why = run(jaggo, args, bound)
+        if shot is not None:
+            judged = watch.report(shot, app.claim, png)
+        elif why is not None:
+            watch.say(verdict.unmade(why))
+    except KeyboardInterrupt:
+        pass  # jaggo had the interrupt too: its status tells
+    while app is not None:
+        try:
+            return app.status() or judged
+        except KeyboardInterrupt:
+            continue
+    return 130
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
