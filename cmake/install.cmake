@@ -1,6 +1,6 @@
-# jaggo: what a plain `cmake --install` places, in the component `runtime`: the program
-# (app/CMakeLists.txt), its manual page and its licence. Nothing distribution-specific:
-# the Debian package's own files are the component `debian` (cmake/package.cmake).
+# jaggo: what a plain `cmake --install` places: the program (app/CMakeLists.txt) and its manual
+# page in the component `runtime`, its licence in the component `license`. Nothing
+# distribution-specific: debian/ holds what only the Debian package has.
 
 # Directories the install creates get the usual 0755 whatever the umask.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
@@ -25,5 +25,5 @@ endfunction()
 configure_file(${PROJECT_SOURCE_DIR}/man/jaggo.1.in ${PROJECT_BINARY_DIR}/man/jaggo.1 @ONLY)
 jaggo_gzip(${PROJECT_BINARY_DIR}/man/jaggo.1 jaggo_man_gz)
 install(FILES ${jaggo_man_gz} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT runtime)
-# The licence as written; a Debian package carries it as its copyright file instead.
+# The licence as written; the Debian package carries it as its copyright file instead.
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT license)

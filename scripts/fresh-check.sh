@@ -1,7 +1,12 @@
 #!/usr/bin/env bash
-# jaggo: runs the README's two commands as a new user would, as root with no display, in a
-# freshly made minimal Debian root of RELEASE with a clone of this checkout's committed HEAD.
-# Usage: scripts/fresh-check.sh bookworm|trixie|forky   (as root; needs debootstrap, chroot, git, python3)
+# jaggo: runs the README's commands as a new user would, as root with no display, in a freshly made
+# minimal Debian root of RELEASE with a clone of this checkout's committed HEAD: the plain build with
+# nothing but the compiler, CMake and GLFW; the run command; the Debian package as Debian builds,
+# checks, installs and tests it (apt-get build-dep, dpkg-buildpackage, lintian, apt install,
+# autopkgtest); then, with --tests, the test command: quick (its dev suite without the slow tests,
+# as under CI: a missing prerequisite fails) or full (all of it but the fresh systems).
+# Usage: scripts/fresh-check.sh bookworm|trixie|forky [--tests none|quick|full]
+#        (as root; needs debootstrap, chroot, git, python3)
 #
 # The base root (debootstrap --variant=minbase from the machine's configured mirror) is kept as
 # a tarball in JAGGO_FRESH_CACHE (default /var/cache/jaggo-fresh), beside an apt archive folder
@@ -22,14 +27,21 @@ cd "$(dirname "$0")/.."
 repo=$PWD
 started=$SECONDS
 
+usage="scripts/fresh-check.sh bookworm|trixie|forky [--tests none|quick|full]"
 release=${1:-}
 case "$release" in
     bookworm | trixie | forky) ;;
     *)
-        echo "fresh-check: FAILED: unknown release '$release' (usage: scripts/fresh-check.sh bookworm|trixie|forky)"
+        echo "fresh-check: FAILED: unknown release '$release' (usage: $usage)"
         exit 2
         ;;
 esac
+tests=none
+if [ $# -gt 1 ]; then
+    [ "$2" = --tests ] && [ $# -eq 3 ] && [[ " none quick full " == *" $3 "* ]] ||
+        { echo "fresh-check: FAILED: bad arguments '${*:2}' (usage: $usage)"; exit 2; }
+    tests=$3
+fi
 tag="fresh-check $release"
 
 fail() {
@@ -217,8 +229,45 @@ extra=$(awk '{ print $1 }' <<<"$added" |
     grep -E '^(wine|wine64|.*mingw.*|npm|node-.*|nodejs|clang|clang-[0-9]+|googletest|libgtest-dev|lintian|debootstrap)(:.*)?$' |
     tr '\n' ' ') || true
 [ -z "$extra" ] || fail "scripts/run.sh installed what only the tests or the Windows part need: $extra"
-counted "JAGGO_SKIP_FRESH=1 scripts/test.sh" "${in_root[@]}" bash -c 'cd /root/jaggo && JAGGO_SKIP_FRESH=1 scripts/test.sh' ||
-    fail "scripts/test.sh (the README's second command)"
-echo "$tag: both commands passed"
+
+# The Debian package, as Debian's tools build, check, install and test it. It is built beside the
+# clone (dpkg-buildpackage writes to the folder above the tree).
+counted "apt-get build-dep ./" "${in_root[@]}" bash -c 'cd /root/jaggo &&
+    DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -qq --no-install-recommends ./ >/dev/null' ||
+    fail "apt-get build-dep ./ (debian/control's Build-Depends)"
+step "dpkg-buildpackage -us -uc -b (log: /root/dpkg-buildpackage.log in the root)" "${in_root[@]}" bash -c \
+    'cd /root/jaggo && dpkg-buildpackage -us -uc -b >/root/dpkg-buildpackage.log 2>&1' ||
+    { tail -n 30 "$root/root/dpkg-buildpackage.log"; fail "dpkg-buildpackage -us -uc -b"; }
+grep -E 'tests passed|tests failed' "$root/root/dpkg-buildpackage.log" | sed "s/^/$tag: build-time tests: /"
+counted "apt-get install lintian" "${in_root[@]}" bash -c \
+    'DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends lintian >/dev/null' ||
+    fail "installing lintian"
+step "lintian jaggo_*.changes (no E: or W: line may follow)" "${in_root[@]}" bash -c \
+    'cd /root && lintian jaggo_*.changes >lintian.log 2>&1; cat lintian.log; ! grep -Eq "^[EW]: " lintian.log' ||
+    fail "lintian reports errors or warnings"
+counted "apt install ./jaggo_*.deb" "${in_root[@]}" bash -c 'cd /root &&
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends ./jaggo_*_*.deb >/dev/null' ||
+    fail "apt install ./jaggo_*.deb"
+echo "$tag: installed: $(chroot "$root" dpkg-query -W -f='jaggo ${Version}, Depends: ${Depends}' jaggo)"
+counted "apt-get install autopkgtest" "${in_root[@]}" bash -c \
+    'DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends autopkgtest >/dev/null' ||
+    fail "installing autopkgtest"
+step "autopkgtest --no-built-binaries ./ -- null (the installed package, the tree's debian/tests)" \
+    "${in_root[@]}" bash -c 'cd /root/jaggo && autopkgtest --no-built-binaries ./ -- null' ||
+    fail "autopkgtest"
+
+case "$tests" in
+    quick)
+        counted "CI=true JAGGO_SKIP_FRESH=1 JAGGO_SUITES=dev JAGGO_QUICK=1 scripts/test.sh" "${in_root[@]}" bash -c \
+            'cd /root/jaggo && CI=true JAGGO_SKIP_FRESH=1 JAGGO_SUITES=dev JAGGO_QUICK=1 scripts/test.sh' ||
+            fail "scripts/test.sh (the README's test command, its quick dev suite)"
+        ;;
+    full)
+        counted "CI=true JAGGO_SKIP_FRESH=1 scripts/test.sh" "${in_root[@]}" bash -c \
+            'cd /root/jaggo && CI=true JAGGO_SKIP_FRESH=1 scripts/test.sh' ||
+            fail "scripts/test.sh (the README's test command)"
+        ;;
+esac
+echo "$tag: passed (the test command: $tests)"
 exit 0
 }

@@ -2,7 +2,8 @@
 # jaggo: installs the Debian packages that parts of the project need (Debian 12, 13 and testing).
 # Usage: scripts/install-deps.sh [PART...]   with no PART, every part:
 #   run      build jaggo and run it, headless too (scripts/run.sh asks for this alone)
-#   test     the Linux tests, the benchmarks, the fuzzer and the package checks
+#   test     the Linux tests, the benchmarks, the fuzzer and the package checks (with the Debian
+#            package's build dependencies, which debian/control declares)
 #   windows  the cross compiler, Wine, GoogleTest's sources, and GLFW's Windows DLL from the npm registry
 #   fresh    the fresh-system check (debootstrap)
 # Idempotent: installs only what is missing. Run as root, or as a user with sudo. Every failure
@@ -189,6 +190,17 @@ sys.exit(0 if choose.glfw_has_wayland() else 1)' && return 0
 }
 if kept_part test; then
     fetch_glfw_for_wayland
+fi
+
+# ---- test: what building the Debian package needs, as debian/control declares it (the test
+# command builds the package with dpkg-buildpackage).
+if kept_part test && ! (cd "$root" && dpkg-checkbuilddeps >/dev/null 2>&1); then
+    apt_ready
+    log=$(mktemp)
+    (cd "$root" && "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -qq \
+        --no-install-recommends ./ >"$log" 2>&1) ||
+        { tail -n 20 "$log"; rm -f "$log"; fail "test: apt-get build-dep ./ failed (debian/control's Build-Depends)"; }
+    rm -f "$log"
 fi
 
 # ---- windows: GLFW 3.1.2's Windows x64 build for the `windows` CMake preset. Two files and

@@ -1,19 +1,38 @@
 #!/usr/bin/env bash
-# jaggo: builds everything and runs the whole test suite, in folders of its own (never build/,
-# the run command's): the format check; every test of the `dev` and `asan` preset builds
-# (build-dev, build-asan); the Windows build under Wine (build-windows); the fuzzer (build-fuzz);
-# then, as root with debootstrap, the README's two commands on fresh Debian systems.
-# JAGGO_FRESH_RELEASES names those systems (default "bookworm trixie"; add forky for Debian
-# testing); JAGGO_SKIP_FRESH=1 leaves them out (fresh-check.sh sets it for the run inside).
+# jaggo: builds everything and runs the whole test suite, in folders of its own (never build/, the run
+# command's). The suites, in this order:
+#   format   the format check
+#   dev      every test of the `dev` preset (build-dev), the checks of the source tree among them,
+#            the Debian package built by dpkg-buildpackage included
+#   asan     every test that depends on the build, under the sanitizers (build-asan)
+#   windows  the Windows build with its tests under Wine, and its ZIP (build-windows)
+#   macos    the platform code compiled as for macOS (syntax only, the project's warnings as errors)
+#   fuzz     the loader's fuzzer for 30 s (build-fuzz)
+#   fresh    as root with debootstrap, the README's commands on fresh Debian systems (fresh-check.sh),
+#            started first and run beside the others; their reports follow the other suites'
+# JAGGO_SUITES names the suites to run (default: all of them); JAGGO_QUICK=1 leaves the tests
+# labelled slow out of the dev suite; JAGGO_SKIP_FRESH=1 leaves out the fresh systems.
+# JAGGO_FRESH_RELEASES names those systems (default "bookworm trixie"; add forky for Debian testing).
+# Each runs the README's first command, the plain build and the Debian package's build, install and
+# autopkgtest; a release other than this machine's also runs this command, quick, as its tests
+# (JAGGO_FRESH_TESTS=full: the whole command, in every release; =none: in none).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+suites=" ${JAGGO_SUITES:-format dev asan windows macos fuzz fresh} "
+wants() { [[ "$suites" == *" $1 "* ]]; }
+[ "${JAGGO_SKIP_FRESH:-}" != 1 ] || suites=${suites/ fresh / }
+
 # The core's packages must install. The Windows part's may be left out (the release cannot
 # install them: skipped below with a line); but a fetch that fails is that part failing.
-scripts/install-deps.sh run test fresh
+parts=(run test)
+! wants fresh || parts+=(fresh)
+scripts/install-deps.sh "${parts[@]}"
 failed=0
 windows_deps=ok
-scripts/install-deps.sh windows || windows_deps=failed
+if wants windows; then
+    scripts/install-deps.sh windows || windows_deps=failed
+fi
 
 jobs=$(nproc)
 # The tests' scripts need only the standard library: use Debian's interpreter
@@ -21,21 +40,60 @@ jobs=$(nproc)
 python=
 [ -x /usr/bin/python3 ] && python=/usr/bin/python3
 
-run_suite() {  # preset
+# ---- fresh: started first, as each takes minutes of mostly unpacking packages; their output goes to
+# a log each, printed once the other suites are done.
+fresh_logs=()
+fresh_pids=()
+if wants fresh; then
+    if [ "$(id -u)" -ne 0 ] || ! command -v debootstrap >/dev/null; then
+        echo "== fresh systems: skipped (needs root and debootstrap)"
+    else
+        here=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+        mkdir -p build-fresh
+        rm -f build-fresh/failed
+        releases=${JAGGO_FRESH_RELEASES:-bookworm trixie}
+        # A process group of its own, so that a test command that ends early ends it too (fresh-check
+        # then unmounts and removes its root).
+        setsid -w bash -c '
+            for release in $1; do
+                tests=${JAGGO_FRESH_TESTS:-quick}
+                [ -n "${JAGGO_FRESH_TESTS:-}" ] || [ "$release" != "$2" ] || tests=none
+                scripts/fresh-check.sh "$release" --tests "$tests" >"build-fresh/$release.log" 2>&1 ||
+                    echo "$release" >>build-fresh/failed
+            done' _ "$releases" "$here" &
+        fresh_pids+=($!)
+        trap '[ ${#fresh_pids[@]} -eq 0 ] || kill -TERM -- "-${fresh_pids[0]}" 2>/dev/null || true' EXIT
+        for release in $releases; do
+            fresh_logs+=("build-fresh/$release.log")
+        done
+        echo "== fresh systems: ${JAGGO_FRESH_RELEASES:-bookworm trixie}, started (their reports come last)"
+    fi
+fi
+
+run_suite() {  # preset [test preset]
     echo "== building build-$1"
     cmake --preset "$1" ${python:+"-DPython3_EXECUTABLE=$python"} >/dev/null
     cmake --build --preset "$1" -j"$jobs" >/dev/null
     echo "== testing build-$1"
-    ctest --preset "$1" -j"$jobs" || failed=1
+    ctest --preset "${2:-$1}" -j"$jobs" || failed=1
 }
 
-scripts/check-format.sh || failed=1
-run_suite dev
-run_suite asan
+if wants format; then
+    scripts/check-format.sh || failed=1
+fi
+if wants dev; then
+    if [ "${JAGGO_QUICK:-}" = 1 ]; then
+        run_suite dev quick
+    else
+        run_suite dev
+    fi
+fi
+if wants asan; then
+    run_suite asan
+fi
 
-# ---- Windows: the cross build with its tests under Wine, the ZIP, and the
-# platform code compiled as for macOS (syntax only, the project's warnings as
-# errors). Skipped only where the cross compiler or Wine is missing.
+# ---- windows: the cross build with its tests under Wine, and the ZIP. Skipped only where the cross
+# compiler or Wine is missing.
 windows_suite() {
     local start=$SECONDS
     if [ "$windows_deps" != ok ]; then
@@ -53,38 +111,52 @@ windows_suite() {
     ctest --preset windows -j"$jobs" || return 1
     cpack --preset windows >build-windows/cpack.log 2>&1 || { cat build-windows/cpack.log; return 1; }
     echo "== package: $(ls build-windows/jaggo-*-win64.zip)"
+    echo "== windows: $((SECONDS - start)) s"
+}
+if wants windows; then
+    windows_suite || { echo "== windows: FAILED"; failed=1; }
+fi
 
-    echo "== macOS syntax check of app/pixel_format.cpp"
-    # The warnings and include roots the project's build gives this file, as recorded by CMake.
-    local flags
-    flags=$("${python:-python3}" -c '
+# ---- macos: the platform files as macOS would compile them, with the warnings and include roots the
+# project's build gives them (as CMake recorded them for build-dev, else configured here).
+macos_suite() {
+    local file flags
+    [ -f build-dev/compile_commands.json ] || cmake --preset dev ${python:+"-DPython3_EXECUTABLE=$python"} >/dev/null
+    for file in app/pixel_format.cpp app/display_lost.cpp; do
+        echo "== macOS syntax check of $file"
+        flags=$("${python:-python3}" -c '
 import json, shlex, sys
 for entry in json.load(open(sys.argv[1])):
-    if entry["file"].endswith("app/pixel_format.cpp"):
+    if entry["file"].endswith(sys.argv[2]):
         print(" ".join(a for a in shlex.split(entry["command"])
                        if (a.startswith("-W") and not a.startswith("-Wl,")) or a.startswith("-I")))
         break
-' build-dev/compile_commands.json) || return 1
-    [[ "$flags" == *-W* ]] || { echo "no warning flags found for app/pixel_format.cpp"; return 1; }
-    # shellcheck disable=SC2086  # one flag per word
-    clang++ -std=c++17 -fsyntax-only -D__APPLE__ -DGLFW_INCLUDE_NONE $flags -Werror app/pixel_format.cpp ||
-        return 1
-    echo "== windows: $((SECONDS - start)) s"
-}
-windows_suite || { echo "== windows: FAILED"; failed=1; }
-
-echo "== fuzzing"
-scripts/fuzz.sh 30 || failed=1
-
-if [ "${JAGGO_SKIP_FRESH:-}" = 1 ]; then
-    echo "== fresh systems: skipped (JAGGO_SKIP_FRESH=1)"
-elif [ "$(id -u)" -ne 0 ] || ! command -v debootstrap >/dev/null; then
-    echo "== fresh systems: skipped (needs root and debootstrap)"
-else
-    for release in ${JAGGO_FRESH_RELEASES:-bookworm trixie}; do
-        echo "== fresh system: $release"
-        scripts/fresh-check.sh "$release" || failed=1
+' build-dev/compile_commands.json "$file") || return 1
+        [[ "$flags" == *-W* ]] || { echo "no warning flags found for $file"; return 1; }
+        # shellcheck disable=SC2086  # one flag per word
+        clang++ -std=c++17 -fsyntax-only -D__APPLE__ -DGLFW_INCLUDE_NONE $flags -Werror "$file" || return 1
     done
+}
+if wants macos; then
+    macos_suite || { echo "== macos: FAILED"; failed=1; }
+fi
+
+if wants fuzz; then
+    echo "== fuzzing"
+    scripts/fuzz.sh 30 || failed=1
+fi
+
+if [ ${#fresh_pids[@]} -gt 0 ]; then
+    wait "${fresh_pids[@]}" || true
+    fresh_pids=()
+    for log in "${fresh_logs[@]}"; do
+        echo "== fresh system: $(basename "$log" .log)"
+        cat "$log" 2>/dev/null || echo "(no report: $log is missing)"
+    done
+    if [ -s build-fresh/failed ]; then
+        echo "== fresh systems FAILED: $(tr '\n' ' ' <build-fresh/failed)"
+        failed=1
+    fi
 fi
 
 if [ "$failed" -ne 0 ]; then

@@ -1,5 +1,5 @@
-# jaggo tests: what the package tests share, sourced after they set `build`.
-# Skipping for a missing tool, failing with a reason, and building the package into a folder of the test's own.
+# jaggo tests: what the package tests share: skipping for a missing tool, failing with a reason, and
+# building a CPack package into a folder of the test's own (build_package, after setting `build`).
 
 # shellcheck source=tests/harness/prerequisites.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../harness/prerequisites.sh"
