@@ -12,30 +12,9 @@
 import os
 import sys
 
-from jaggo_display import choose, verdict, watch, x11
+from jaggo_display import choose, own, verdict, watch
 
 USAGE = "Usage: scripts/own_display.py JAGGO PNG [jaggo arguments...]"
-
-
-def run(jaggo, args, bound, close=False, echo=True):
-    """Runs jaggo on the display in DISPLAY and reads its window back once the squares have turned;
-    with close, then closes it as a window manager's close button would (the sweep), else waits for
-    the user to. Returns (jaggo as watch.Jaggo, the picture or None, why there is none: None when
-    jaggo ended before it showed a window)."""
-    display = os.environ["DISPLAY"]
-    app = watch.Jaggo([jaggo, *args], os.environ, echo=echo)
-    shot = why = None
-    try:
-        window, shot, why = watch.look(
-            app, lambda alive: x11.find_window(display, "^Jaggoscope$", alive, bound, pid=app.proc.pid),
-            lambda window: x11.read_window(display, window), bound)
-        if window is not None and shot is None and why is None:
-            why = "the window was closed before its squares had turned"
-        if close and window is not None:
-            x11.xdotool(display, "key", "--window", window, "Escape")  # sent to the window: no focus taken
-    except Exception as e:  # the read-back failed: the window and jaggo's status are not lost to it
-        why = "reading the window failed: %s" % (str(e) or type(e).__name__)
-    return app, shot, why
 
 
 def main(argv):
@@ -54,7 +33,7 @@ def main(argv):
     judged = 0
     app = None
     try:
-        app, shot, why = run(jaggo, args, bound)
+        app, shot, why = own.run(jaggo, args, bound)
         if shot is not None:
             judged = watch.report(shot, app.claim, png)
         elif why is not None:

@@ -1,17 +1,16 @@
 #!/usr/bin/env python3
 # jaggo: runs jaggo once for each sample count of 0, 2, 4, 8 and 16 and every other count the display's
 # configurations offer, each as scripts/run.sh would (on a private display, or on the user's X display,
-# one window after another, each closed once read back), and prints one row a count: what was asked,
-# the configuration granted, what GL_SAMPLES reports, the samples the picture shows, and the verdict.
+# one window after another, each closed once read back as a window manager closes it), and prints one
+# row a count: what was asked, the configuration granted, what GL_SAMPLES reports, the samples the
+# picture shows, and the verdict.
 # Usage: scripts/sweep.py JAGGO
 # Exits 3 when any row's picture contradicts its report, 1 when a row could not be run, else 0.
 import os
 import sys
 import tempfile
 
-import headless
-import own_display
-from jaggo_display import choose, verdict, watch, x11
+from jaggo_display import choose, own, private, verdict, watch, x11
 
 COUNTS = (0, 2, 4, 8, 16)
 HEADER = ("asked", "configuration", "GL_SAMPLES", "seen", "verdict")
@@ -44,29 +43,29 @@ def main(argv):
     if bound is None:
         print("sweep: JAGGO_HEADLESS_TIMEOUT is not a positive number of seconds", file=sys.stderr)
         return 1
-    own = bool(os.environ.get("DISPLAY") or os.environ.get("WAYLAND_DISPLAY"))
-    if own and choose.native_wayland(os.environ):
+    on_own = bool(os.environ.get("DISPLAY") or os.environ.get("WAYLAND_DISPLAY"))
+    if on_own and choose.native_wayland(os.environ):
         print("sweep: jaggo's windows would be native Wayland ones, which no other program may read back "
               "(with DISPLAY set and XDG_SESSION_TYPE=x11 they run on Xwayland)", file=sys.stderr)
         return 1
     with tempfile.TemporaryDirectory(prefix="jaggo-sweep-") as runtime:
-        if own:
+        if on_own:
             where = "the display " + os.environ["DISPLAY"]
             offered = x11.glx_sample_counts(os.environ["DISPLAY"])
 
             def run(args):
-                app, shot, why = own_display.run(jaggo, args, bound, close=True, echo=False)
+                app, shot, why = own.run(jaggo, args, bound, close=True, echo=False)
                 status = app.status(bound)
                 return (1 if status is None else status), shot, app.claim, why
         else:
-            with headless.Private(runtime) as display:
+            with private.Private(runtime) as display:
                 where = "a private display (%s)" % ("weston nested in Xvfb, EGL" if display.compositor
                                                      else "Xvfb, GLX")
                 offered = display.sample_counts()
 
             def run(args):
                 try:
-                    status, shot, claim = headless.run(jaggo, args, runtime, bound, echo=False)
+                    status, shot, claim = private.run(jaggo, args, runtime, bound, echo=False)
                     return status, shot, claim, None
                 except Exception as e:  # this row failed; the others still run
                     return 0, None, None, str(e) or type(e).__name__

@@ -12,6 +12,10 @@ BOUND = 30  # seconds, for things that take a second or two
 _out = threading.Lock()  # jaggo's lines and ours reach standard output whole, one at a time
 
 
+class Failure(Exception):
+    """A private display, or jaggo on it, that did not do its part: the reason in words."""
+
+
 def bound():
     """The bound of each wait in seconds: JAGGO_HEADLESS_TIMEOUT, else BOUND; None when that
     is not a positive whole number."""

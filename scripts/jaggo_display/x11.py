@@ -39,6 +39,12 @@ class _XImage(ctypes.Structure):  # the leading fields of XImage, all that is re
                 ("red_mask", ctypes.c_ulong), ("green_mask", ctypes.c_ulong), ("blue_mask", ctypes.c_ulong)]
 
 
+class _XClientMessageEvent(ctypes.Structure):  # padded to the size of an XEvent
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                ("format", ctypes.c_int), ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
+
+
 _ERROR_HANDLER = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.POINTER(_XErrorEvent))
 IS_VIEWABLE = 2  # XWindowAttributes.map_state
 Z_PIXMAP = 2
@@ -61,6 +67,9 @@ def xlib():
         x11.XSetErrorHandler.restype = ctypes.c_void_p
         x11.XSetErrorHandler.argtypes = [ctypes.c_void_p]
         x11.XGetWindowAttributes.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(_XWindowAttributes)]
+        x11.XInternAtom.restype = ctypes.c_ulong
+        x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+        x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
         x11.XGetImage.restype = ctypes.POINTER(_XImage)
         x11.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int, ctypes.c_uint,
                                   ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
@@ -126,6 +135,25 @@ def _rgb(image):
     rgb = bytearray(image.width * image.height * 3)
     rgb[0::3], rgb[1::3], rgb[2::3] = data[red::4], data[green::4], data[blue::4]
     return bytes(rgb)
+
+
+def close_window(display, window):
+    """Asks the window to close as a window manager's close button does (WM_DELETE_WINDOW): no key is
+    pressed, so no key is left down, and the focus stays where it is."""
+    lib = xlib()
+    dpy = lib.XOpenDisplay(display.encode())
+    if not dpy:
+        raise ReadError("cannot open the display " + display)
+    ev = _XClientMessageEvent()
+    ev.type = 33  # ClientMessage
+    ev.window = int(window)
+    ev.message_type = lib.XInternAtom(dpy, b"WM_PROTOCOLS", 0)
+    ev.format = 32
+    ev.data[0] = lib.XInternAtom(dpy, b"WM_DELETE_WINDOW", 0)
+    ev.data[1] = 0  # CurrentTime
+    lib.XSendEvent(dpy, int(window), 0, 0, ctypes.byref(ev))
+    lib.XFlush(dpy)
+    lib.XCloseDisplay(dpy)
 
 
 def env_for(display, **extra):

@@ -1,6 +1,5 @@
 # jaggo tests: runs one command on a private Xvfb and exits with its status.
 # Usage: with_xvfb.py COMMAND [ARGS...]; exits 77 (skip) when Xvfb is missing.
-import os
 import subprocess
 import sys
 

@@ -13,9 +13,9 @@ import time
 
 from jaggo_display import picture, wait, x11, xvfb
 from jaggo_display.x11 import env_for, xlib
-from jaggo_display.xvfb import stop
 
 start_xvfb = xvfb.start
+stop = xvfb.stop
 wait_until = wait.until
 screenshot = x11.read_window
 
@@ -290,31 +290,7 @@ def wait_exit(proc, timeout):
     return proc.returncode
 
 
-def close_via_window_manager(display, window):
-    """Sends the WM_DELETE_WINDOW request a window manager sends when the user closes a window."""
-    lib = xlib()
-    lib.XInternAtom.restype = ctypes.c_ulong
-    lib.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-    lib.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
-
-    class ClientMessage(ctypes.Structure):
-        _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                    ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
-                    ("format", ctypes.c_int), ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
-
-    dpy = lib.XOpenDisplay(display.encode())
-    if not dpy:
-        raise RuntimeError("cannot open " + display)
-    ev = ClientMessage()
-    ev.type = 33  # ClientMessage
-    ev.window = int(window)
-    ev.message_type = lib.XInternAtom(dpy, b"WM_PROTOCOLS", 0)
-    ev.format = 32
-    ev.data[0] = lib.XInternAtom(dpy, b"WM_DELETE_WINDOW", 0)
-    ev.data[1] = 0  # CurrentTime
-    lib.XSendEvent(dpy, int(window), 0, 0, ctypes.byref(ev))
-    lib.XFlush(dpy)
-    lib.XCloseDisplay(dpy)
+close_via_window_manager = x11.close_window
 
 
 def status_kib(pid, field="VmRSS"):

@@ -1,7 +1,6 @@
 # jaggo tests: start-up, request line, window and keys in a real X window.
 # Runs the real binary on a private Xvfb with Mesa's software renderer. Catches a wrong request
 # line, title or size, and keys (or the window manager's close request) that do not do their job.
-import os
 import time
 import unittest
 

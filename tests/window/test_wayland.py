@@ -3,7 +3,6 @@
 # that does not show, an Escape that does not end the run cleanly, and a compositor that dies
 # mid-run reported as success: GLFW then closes the window as if the user had.
 import os
-import shutil
 import signal
 import subprocess
 import unittest
