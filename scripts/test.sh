@@ -10,12 +10,13 @@
 #   fuzz     the loader's fuzzer for 30 s (build-fuzz)
 #   fresh    as root with debootstrap, the README's commands on fresh Debian systems (fresh-check.sh),
 #            started first and run beside the others; their reports follow the other suites'
-# JAGGO_SUITES names the suites to run (default: all of them); JAGGO_QUICK=1 leaves the tests
-# labelled slow out of the dev suite; JAGGO_SKIP_FRESH=1 leaves out the fresh systems.
+# JAGGO_SUITES names the suites to run (default: all of them); JAGGO_QUICK=1 runs the dev suite with
+# the quick test preset (no slow tests, no source checks); JAGGO_SKIP_FRESH=1 leaves out the fresh systems.
 # JAGGO_FRESH_RELEASES names those systems (default "bookworm trixie"; add forky for Debian testing).
 # Each runs the README's first command, the plain build and the Debian package's build, install and
-# autopkgtest; a release other than this machine's also runs this command, quick, as its tests
-# (JAGGO_FRESH_TESTS=full: the whole command, in every release; =none: in none).
+# autopkgtest; a release other than this machine's also runs this whole command but the fresh
+# systems, under CI rules (this machine's own release is what the suites above test). JAGGO_FRESH_TESTS
+# sets what every release runs of it instead: full, quick (the dev suite without slow tests) or none.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -56,7 +57,7 @@ if wants fresh; then
         # then unmounts and removes its root).
         setsid -w bash -c '
             for release in $1; do
-                tests=${JAGGO_FRESH_TESTS:-quick}
+                tests=${JAGGO_FRESH_TESTS:-full}
                 [ -n "${JAGGO_FRESH_TESTS:-}" ] || [ "$release" != "$2" ] || tests=none
                 scripts/fresh-check.sh "$release" --tests "$tests" >"build-fresh/$release.log" 2>&1 ||
                     echo "$release" >>build-fresh/failed
