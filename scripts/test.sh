@@ -24,16 +24,14 @@ suites=" ${JAGGO_SUITES:-format dev asan windows macos fuzz fresh} "
 wants() { [[ "$suites" == *" $1 "* ]]; }
 [ "${JAGGO_SKIP_FRESH:-}" != 1 ] || suites=${suites/ fresh / }
 
-# The core's packages must install. The Windows part's may be left out (the release cannot
-# install them: skipped below with a line); but a fetch that fails is that part failing.
-parts=(run test)
-! wants fresh || parts+=(fresh)
-scripts/install-deps.sh "${parts[@]}"
+# Every part's packages, whichever suites run: the checks of the source tree test the fresh and
+# Windows parts' scripts too. The core's packages must install. The Windows part's may be left out
+# (the release cannot install them: skipped below with a line); but a fetch that fails is that part
+# failing.
+scripts/install-deps.sh run test fresh
 failed=0
 windows_deps=ok
-if wants windows; then
-    scripts/install-deps.sh windows || windows_deps=failed
-fi
+scripts/install-deps.sh windows || windows_deps=failed
 
 jobs=$(nproc)
 # The tests' scripts need only the standard library: use Debian's interpreter
