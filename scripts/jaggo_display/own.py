@@ -8,8 +8,8 @@ from . import watch, x11
 def run(jaggo, args, bound, close=False, echo=True):
     """Runs jaggo on the display in DISPLAY and reads its window back once the squares have turned;
     with close, then closes it as a window manager's close button would (the sweep), else leaves it
-    for the user to close. Returns (jaggo as watch.Jaggo, the picture or None, why there is none: None when
-    jaggo ended before it showed a window)."""
+    for the user to close. Returns (jaggo as watch.Jaggo, the picture or None, why there is none:
+    None when jaggo ended before it showed a window)."""
     display = os.environ["DISPLAY"]
     app = watch.Jaggo([jaggo, *args], os.environ, echo=echo)
     shot = why = None

@@ -40,10 +40,11 @@ expect 1 "mirror http://127.0.0.1:9/debian unreachable" JAGGO_FRESH_MIRROR=http:
 # A mirror that answers but whose Release file is not signed: debootstrap itself fails.
 mkdir -p "$work/mirror/dists/trixie"
 echo "not a Release file" >"$work/mirror/dists/trixie/Release"
-python3 -m http.server --bind 127.0.0.1 --directory "$work/mirror" 0 >"$work/http.log" 2>&1 &
+# -u: the line naming the port must reach the log at once, not when Python's buffer fills.
+python3 -u -m http.server --bind 127.0.0.1 --directory "$work/mirror" 0 >"$work/http.log" 2>&1 &
 server=$!
 port=
-for _ in $(seq 50); do
+for _ in $(seq 300); do  # until the server names its port; the bound (30 s) only stops a hang
     port=$(sed -n 's/.*port \([0-9]*\).*/\1/p' "$work/http.log" | head -n 1)
     [ -n "$port" ] && break
     sleep 0.1
