@@ -28,7 +28,10 @@ def glfw_wayland_dir():
 class Session(weston.Nested):
     """The product's nested weston, with the shell GLFW can use and every key released after each
     press: the session serves several jaggo runs, and a key left down would reach the next one."""
-    SHELL = "kiosk"
+
+    def __init__(self, shell):
+        self.SHELL = shell
+        super().__init__()
 
     def key(self, *keys):
         super().key(*keys)
@@ -39,8 +42,7 @@ def start_session():
     """The kiosk shell where the system GLFW runs on Wayland (3.4): jaggo's window is then weston's
     whole output, the picture read back. GLFW 3.3 draws its own decorations, which the kiosk shell
     refuses with a protocol error: it gets the desktop shell, and no picture is judged."""
-    Session.SHELL = "desktop" if GLFW_DIR else "kiosk"
-    return Session()
+    return Session("desktop" if GLFW_DIR else "kiosk")
 
 
 def setUpModule():
