@@ -26,6 +26,8 @@ def main(argv):
         watch.say(verdict.unmade("jaggo's window is a native Wayland one, which no other program may read "
                                  "back (with DISPLAY set and XDG_SESSION_TYPE=x11 it runs on Xwayland)"))
         os.execv(jaggo, [jaggo, *args])
+    if not os.environ.get("DISPLAY"):
+        os.execv(jaggo, [jaggo, *args])  # no display this GLFW can use: jaggo says so itself
     bound = watch.bound()
     if bound is None:
         print("own-display: JAGGO_HEADLESS_TIMEOUT is not a positive number of seconds", file=sys.stderr)
