@@ -11,27 +11,17 @@
 # (jaggo_display/choose.py). It is software only, so jaggo gets Mesa's software driver straight away
 # (LIBGL_ALWAYS_SOFTWARE) instead of probing for hardware and saying so on standard error.
 # Any failure of this script is one line "headless: ..." on standard error and status 1.
-import os
 import sys
 import tempfile
 
 from jaggo_display import private, watch
 
-USAGE = "Usage: scripts/headless.py JAGGO PNG [jaggo arguments...]"
-
 
 def main(argv):
-    if len(argv) < 3 or argv[1].startswith("-"):
-        print(USAGE, file=sys.stderr)
+    given = watch.command_line(argv, "scripts/headless.py", "headless")
+    if given is None:
         return 1
-    jaggo, png, args = argv[1], argv[2], argv[3:]
-    bound = watch.bound()
-    if bound is None:
-        print("headless: JAGGO_HEADLESS_TIMEOUT is not a positive number of seconds", file=sys.stderr)
-        return 1
-    if not os.access(jaggo, os.X_OK):
-        print("headless: %s is not a program that can be run" % jaggo, file=sys.stderr)
-        return 1
+    jaggo, png, args, bound = given
     with tempfile.TemporaryDirectory(prefix="jaggo-run-") as runtime:
         try:
             status, shot, claim = private.run(jaggo, args, runtime, bound)

@@ -14,24 +14,18 @@ import sys
 
 from jaggo_display import choose, own, verdict, watch
 
-USAGE = "Usage: scripts/own_display.py JAGGO PNG [jaggo arguments...]"
-
 
 def main(argv):
-    if len(argv) < 3 or argv[1].startswith("-"):
-        print(USAGE, file=sys.stderr)
+    given = watch.command_line(argv, "scripts/own_display.py", "own-display")
+    if given is None:
         return 1
-    jaggo, png, args = argv[1], argv[2], argv[3:]
+    jaggo, png, args, bound = given
     if choose.native_wayland(os.environ):
         watch.say(verdict.unmade("jaggo's window is a native Wayland one, which no other program may read "
                                  "back (with DISPLAY set and XDG_SESSION_TYPE=x11 it runs on Xwayland)"))
         os.execv(jaggo, [jaggo, *args])
     if not os.environ.get("DISPLAY"):
         os.execv(jaggo, [jaggo, *args])  # no display this GLFW can use: jaggo says so itself
-    bound = watch.bound()
-    if bound is None:
-        print("own-display: JAGGO_HEADLESS_TIMEOUT is not a positive number of seconds", file=sys.stderr)
-        return 1
     judged = 0
     app = None
     try:

@@ -26,6 +26,24 @@ def bound():
     return seconds if seconds > 0 else None
 
 
+def command_line(argv, script, tag):
+    """A run script's command line, script JAGGO PNG [jaggo arguments...]: (jaggo, png, jaggo's
+    arguments, the bound of each wait), or None once the reason is on standard error in one line:
+    the usage, a bound that is no positive number, a jaggo that cannot be run."""
+    if len(argv) < 3 or argv[1].startswith("-"):
+        print("Usage: %s JAGGO PNG [jaggo arguments...]" % script, file=sys.stderr)
+        return None
+    jaggo, png, args = argv[1], argv[2], argv[3:]
+    seconds = bound()
+    if seconds is None:
+        print("%s: JAGGO_HEADLESS_TIMEOUT is not a positive number of seconds" % tag, file=sys.stderr)
+        return None
+    if not os.access(jaggo, os.X_OK):
+        print("%s: %s is not a program that can be run" % (tag, jaggo), file=sys.stderr)
+        return None
+    return jaggo, png, args, seconds
+
+
 def say(line):
     with _out:
         sys.stdout.write(line + "\n")
