@@ -85,12 +85,12 @@ apt_ready() {  # root (or sudo) and fresh package lists, once
     updated=1
 }
 
-apt_install() {  # package...: apt's chatter is shown only when it fails
+apt_get() {  # install|build-dep argument...: apt's chatter is shown only when it fails
     local log
     log=$(mktemp)
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y -qq --no-install-recommends "$@" >"$log" 2>&1 ||
-        { tail -n 20 "$log"; rm -f "$log"; fail "apt-get install failed for: $*"; }
+        apt-get "$1" -y -qq --no-install-recommends "${@:2}" >"$log" 2>&1 ||
+        { tail -n 20 "$log"; rm -f "$log"; fail "apt-get $1 failed for: ${*:2}"; }
     rm -f "$log"
 }
 
@@ -133,7 +133,7 @@ if [ ${#to_install[@]} -gt 0 ]; then
         apt-cache show --no-all-versions "$p" >/dev/null 2>&1 || unknown+=("$p")
     done
     [ ${#unknown[@]} -eq 0 ] || fail "not available from this system's package sources: ${unknown[*]}"
-    apt_install "${to_install[@]}"
+    apt_get install "${to_install[@]}"
 fi
 kept_part() { case " ${kept[*]} " in *" $1 "*) return 0 ;; *) return 1 ;; esac; }
 
@@ -162,7 +162,7 @@ EOF
             1)
                 echo "install-deps: this Xvfb offers no multisampling: adding weston for the nested display"
                 apt_ready
-                apt_install "${missing[@]}"
+                apt_get install "${missing[@]}"
                 ;;
             *) fail "the display check for the run part failed" ;;
         esac
@@ -196,11 +196,7 @@ fi
 # command builds the package with dpkg-buildpackage).
 if kept_part test && ! (cd "$root" && dpkg-checkbuilddeps >/dev/null 2>&1); then
     apt_ready
-    log=$(mktemp)
-    (cd "$root" && "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -qq \
-        --no-install-recommends ./ >"$log" 2>&1) ||
-        { tail -n 20 "$log"; rm -f "$log"; fail "test: apt-get build-dep ./ failed (debian/control's Build-Depends)"; }
-    rm -f "$log"
+    apt_get build-dep "$root"
 fi
 
 # ---- windows: GLFW 3.1.2's Windows x64 build for the `windows` CMake preset. Two files and
