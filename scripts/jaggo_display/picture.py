@@ -60,12 +60,12 @@ def turned_enough(square, height):
     return degrees is not None and degrees >= TURNED_DEGREES
 
 
-def as_drawn(width, height, rgb):
-    """None when the picture shows jaggo's two squares whole, as its scene draws them at this size:
-    centred on the two halves' middles, each box as tall as wide and the two alike, turned by a
-    readable angle. Otherwise what is wrong, in words: a window obscured, scaled or cut off shows
-    other shapes, and its pixels say nothing about the samples."""
-    left, right = both_squares(width, height, rgb)
+def as_drawn(width, height, left, right):
+    """None when a picture of that size whose halves hold these squares (both_squares) shows jaggo's
+    two squares whole, as its scene draws them at this size: centred on the two halves' middles,
+    each box as tall as wide and the two alike, turned by a readable angle. Otherwise what is wrong,
+    in words: a window obscured, scaled or cut off shows other shapes, and its pixels say nothing
+    about the samples."""
     for name, square, cx in (("left", left, width / 2 - height / 2), ("right", right, width / 2 + height / 2)):
         if square["width"] <= 0:
             return "the %s square is not in the picture" % name

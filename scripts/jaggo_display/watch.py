@@ -116,11 +116,11 @@ def turned_picture(read, alive, bound):
             last[0] = str(e)
             return None
         width, height, _ = shot
-        left, _ = picture.both_squares(*shot)
+        left, right = picture.both_squares(*shot)
         if not picture.turned_enough(left, height):
             last[0] = "jaggo's squares did not turn"
             return None
-        last[0] = picture.as_drawn(*shot)
+        last[0] = picture.as_drawn(width, height, left, right)
         return shot if last[0] is None else None
 
     shot = wait.until(alive, ready, bound)
