@@ -98,30 +98,37 @@ long live_lost = 0;
 char* live_view = nullptr;  // FILE's shared mapping
 constexpr std::size_t live_view_size = 4096;
 
+// Holds live_lock for its scope.
+struct LiveLock {
+    LiveLock() {
+        while (live_lock.test_and_set(std::memory_order_acquire)) {
+        }
+    }
+    ~LiveLock() { live_lock.clear(std::memory_order_release); }
+    LiveLock(const LiveLock&) = delete;
+    LiveLock& operator=(const LiveLock&) = delete;
+};
+
 std::size_t live_slot(const void* block) {
     return (reinterpret_cast<std::uintptr_t>(block) >> 4) * 0x9E3779B97F4A7C15u % live_capacity;
 }
 
 void live_add(void* block, std::size_t size) {
-    while (live_lock.test_and_set(std::memory_order_acquire)) {
-    }
+    const LiveLock locked;
     std::size_t slot = live_slot(block);
     for (std::size_t probe = 0; probe < live_capacity; ++probe, slot = (slot + 1) % live_capacity) {
         if (live_table[slot].block == nullptr || live_table[slot].block == tombstone) {
             live_table[slot] = {block, size};
             ++live_blocks;
             live_bytes += static_cast<long>(size);
-            live_lock.clear(std::memory_order_release);
             return;
         }
     }
     ++live_lost;
-    live_lock.clear(std::memory_order_release);
 }
 
 void live_remove(void* block) {
-    while (live_lock.test_and_set(std::memory_order_acquire)) {
-    }
+    const LiveLock locked;
     if (live_blocks > 0) {
         std::size_t slot = live_slot(block);
         for (std::size_t probe = 0; probe < live_capacity && live_table[slot].block != nullptr;
@@ -134,7 +141,6 @@ void live_remove(void* block) {
             }
         }
     }
-    live_lock.clear(std::memory_order_release);
 }
 
 // A few library callers that allocated during steady frames, named in the report.
@@ -188,9 +194,12 @@ bool is_ours(void* caller) {
 // Counts one new block (called with `inside` clear).
 void count_block(void* block) {
     ++thread_blocks;
+    // The stack is walked once a block, for the live heap and the frame attribution alike.
+    void* caller = nullptr;
     if (tracking_live && main_thread) {
         inside = 1;
-        if (is_ours(first_caller())) live_add(block, malloc_usable_size(block));
+        caller = first_caller();
+        if (is_ours(caller)) live_add(block, malloc_usable_size(block));
         inside = 0;
     }
     if (!following || phase == shutdown) return;
@@ -206,9 +215,11 @@ void count_block(void* block) {
     } else if (phase == draw && !steady) {
         return;
     }
-    inside = 1;
-    void* caller = first_caller();
-    inside = 0;
+    if (!tracking_live) {
+        inside = 1;
+        caller = first_caller();
+        inside = 0;
+    }
     const bool ours = is_ours(caller);
     if (phase == startup) {
         ++(ours ? startup_ours : startup_other);
@@ -247,11 +258,9 @@ void write_report() {
 // Rewrites FILE's line in place: the same width every time, so a reader never sees a shorter one.
 void show_live() {
     if (live_view == nullptr) return;
-    while (live_lock.test_and_set(std::memory_order_acquire)) {
-    }
+    const LiveLock locked;
     std::snprintf(live_view, live_view_size, "%20ld %20ld %20ld %20ld\n", frames, live_blocks, live_bytes,
                   live_lost);
-    live_lock.clear(std::memory_order_release);
 }
 
 void map_live_view(const char* path) {
