@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/scene_layout.h"
 #include "gl_loader/gl.h"
 #include "matrix/mat4.h"
 
@@ -20,8 +21,9 @@ bool is_space(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-// A square of side 1.2 about the origin, drawn as a triangle fan.
-constexpr GLfloat square[4][2] = {{-0.6f, -0.6f}, {0.6f, -0.6f}, {0.6f, 0.6f}, {-0.6f, 0.6f}};
+// A square about the origin, drawn as a triangle fan.
+constexpr GLfloat half = scene::square_half_side;
+constexpr GLfloat square[4][2] = {{-half, -half}, {half, -half}, {half, half}, {-half, half}};
 static_assert(sizeof(square) == 32, "four vertices of two floats");
 
 constexpr const GLchar* vertex_shader_text =
@@ -154,8 +156,8 @@ void draw_frame(GLFWwindow* window) {
 void draw_scene(int width, int height, double seconds) {
     // A minimised window has no pixels to draw, and its projection would divide by zero.
     if (width <= 0 || height <= 0) return;
-    // The clock's seconds read as degrees: one degree per second.
-    const double angle = seconds * 3.141592653589793 / 180.0;
+    // The clock's seconds read as degrees.
+    const double angle = seconds * scene::degrees_per_second * 3.141592653589793 / 180.0;
     const float ratio = static_cast<float>(width) / static_cast<float>(height);
 
     glViewport(0, 0, width, height);
@@ -164,8 +166,8 @@ void draw_scene(int width, int height, double seconds) {
 
     mat4 p;
     mat4_ortho(p, -ratio, ratio, -1.0f, 1.0f, 0.0f, 1.0f);
-    draw_square(p, -1.0f, static_cast<float>(angle), false);
-    draw_square(p, 1.0f, static_cast<float>(angle), true);
+    draw_square(p, -scene::square_offset, static_cast<float>(angle), false);
+    draw_square(p, scene::square_offset, static_cast<float>(angle), true);
 }
 
 }  // namespace jaggo

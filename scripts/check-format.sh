@@ -20,7 +20,7 @@ if [ "${1:-}" != --fix ] && [[ " $checked_versions " != *" $major "* ]]; then
 fi
 
 # The program's and the tests' sources; the entry-point list is generated from gl.xml and left as generated.
-mapfile -t files < <(find app decimal options matrix gl_loader tests bench -type f \
+mapfile -t files < <(find app decimal options matrix gl_loader picture verdict tests bench -type f \
     \( -name '*.cpp' -o -name '*.h' \) ! -path gl_loader/gl_table.gen.h 2>/dev/null | sort)
 
 if [ "${1:-}" = --fix ]; then

@@ -1,0 +1,141 @@
+// jaggo picture: the grey levels that recur along a square's edges, and the sample count they fit.
+#include "picture/coverage.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace jaggo::picture {
+
+namespace {
+
+// Rounding in the resolve and in the read-back, in levels of 255.
+constexpr int tolerance = 2;
+// A level recurs when at least this share of the square's grey pixels, and at least min_recur of
+// them, hold it. With N samples each level holds about 1/(N - 1) of them: 3 % and more up to 32
+// samples. A few stray pixels stay below it; more grey pixels off the recurring levels than
+// stray_share of them, or max_strays, mean levels spread as a filtered or scaled picture spreads
+// them, which fit no count.
+constexpr double recur_share = 1.0 / 64.0;
+constexpr std::uint32_t min_recur = 8;
+constexpr double stray_share = 1.0 / 50.0;
+constexpr std::uint32_t max_strays = 32;
+
+double srgb(double linear) {
+    return linear <= 0.0031308 ? 12.92 * linear : 1.055 * std::pow(linear, 1.0 / 2.4) - 0.055;
+}
+
+// Whether the levels are distinct coverages of that sample count, and enough of them (three in
+// four) that the count is not a guess from a few.
+bool fits(const Reading& r, int samples, bool gamma) {
+    if (4 * r.level_count < 3 * (samples - 1)) return false;
+    std::uint8_t expected[max_samples];
+    expected_levels(samples, gamma, expected);
+    int spacing = 255;
+    int previous = 0;
+    for (int k = 0; k < samples; ++k) {
+        const int next = k < samples - 1 ? expected[k] : 255;
+        if (next - previous < spacing) spacing = next - previous;
+        previous = next;
+    }
+    // Levels closer than twice the tolerance could be taken for one another: narrow it.
+    int allowed = spacing >= 1 ? (spacing - 1) / 2 : -1;
+    if (allowed > tolerance) allowed = tolerance;
+    bool matched[max_samples] = {};
+    for (int i = 0; i < r.level_count; ++i) {
+        int nearest = -1;
+        for (int k = 0; k < samples - 1; ++k) {
+            if (std::abs(r.levels[i] - expected[k]) <= allowed) {
+                nearest = k;
+                break;
+            }
+        }
+        if (nearest < 0 || matched[nearest]) return false;
+        matched[nearest] = true;
+    }
+    return true;
+}
+
+}  // namespace
+
+void grey_levels(const Image& image, int x0, int x1, Histogram* levels) {
+    for (std::uint32_t& n : levels->count) n = 0;
+    for (int y = 0; y < image.height; ++y) {
+        const std::uint8_t* row = image.pixels + static_cast<long>(y) * image.width * bytes_per_pixel;
+        for (int x = x0; x < x1; ++x) {
+            const std::uint8_t* p = row + x * bytes_per_pixel;
+            if (p[0] == p[1] && p[1] == p[2]) ++levels->count[p[0]];
+        }
+    }
+    levels->count[0] = 0;
+    levels->count[255] = 0;
+}
+
+void expected_levels(int samples, bool gamma, std::uint8_t* out) {
+    for (int k = 1; k < samples; ++k) {
+        const double share = static_cast<double>(k) / samples;
+        // Halves round to even, as the reading of these levels was first written.
+        out[k - 1] = static_cast<std::uint8_t>(std::nearbyint(255.0 * (gamma ? srgb(share) : share)));
+    }
+}
+
+Reading read_levels(const Histogram& levels) {
+    Reading r{};
+    for (int level = 1; level < 255; ++level) {
+        r.grey_pixels += levels.count[level];
+        if (levels.count[level] != 0) ++r.distinct_levels;
+    }
+    const double share = r.grey_pixels * recur_share;
+    const double floor = share > min_recur ? share : min_recur;
+    std::uint32_t on_levels = 0;
+    for (int level = 1; level < 255; ++level) {
+        if (levels.count[level] >= floor) {
+            r.levels[r.level_count++] = static_cast<std::uint8_t>(level);
+            on_levels += levels.count[level];
+        }
+    }
+    const double strays_allowed =
+        r.grey_pixels * stray_share > max_strays ? r.grey_pixels * stray_share : max_strays;
+    r.spread = r.grey_pixels - on_levels > strays_allowed;
+    if (r.spread) return r;  // samples 0: no count
+    if (r.level_count == 0) {
+        r.samples = 1;
+        return r;
+    }
+    for (int samples = r.level_count + 1; samples <= max_samples; ++samples) {
+        for (int encoding = 0; encoding < 2; ++encoding) {
+            const bool gamma = encoding == 1;
+            if (fits(r, samples, gamma)) {
+                r.samples = samples;
+                r.gamma = gamma;
+                return r;
+            }
+        }
+    }
+    return r;  // samples 0: the levels fit no count
+}
+
+void describe(const Reading& r, char* out, std::size_t size) {
+    if (size == 0) return;
+    out[0] = '\0';
+    if (r.spread) {
+        std::snprintf(out, size, "%u grey pixels in %d levels, which fit no sample count",
+                      static_cast<unsigned>(r.grey_pixels), r.distinct_levels);
+        return;
+    }
+    char levels[254 * 4 + 1] = "";
+    std::size_t used = 0;
+    for (int i = 0; i < r.level_count; ++i) {
+        used += static_cast<std::size_t>(
+            std::snprintf(levels + used, sizeof levels - used, i == 0 ? "%d" : " %d", r.levels[i]));
+    }
+    if (r.samples == 0) {
+        std::snprintf(out, size, "grey levels %s, which fit no sample count", levels);
+    } else if (r.level_count == 0) {
+        std::snprintf(out, size, "%d sample%s", r.samples, r.samples == 1 ? "" : "s");
+    } else {
+        std::snprintf(out, size, "%d samples (grey levels %s%s)", r.samples, levels,
+                      r.gamma ? ", gamma-correct" : "");
+    }
+}
+
+}  // namespace jaggo::picture

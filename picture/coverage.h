@@ -1,0 +1,48 @@
+// jaggo picture: the samples that take effect, read from the grey levels of a square's edge pixels.
+//
+// A white square on black, resolved from N samples a pixel, gives each edge pixel the share k/N of
+// white that its k covered samples make: N - 1 levels of grey (with 4 samples 64, 128 and 191). A
+// turned square's long edges cross every coverage, so every level recurs along them; a square drawn
+// without multisampling has no grey at all. A gamma-correct resolve averages in linear light and
+// stores the sRGB encoding of k/N instead: other levels, the same count.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "picture/image.h"
+
+namespace jaggo::picture {
+
+// More samples than any driver offers; beyond it the levels would lie closer than the tolerance.
+constexpr int max_samples = 64;
+
+// How often each neutral grey level (red, green and blue alike, neither 0 nor 255) occurs.
+struct Histogram {
+    std::uint32_t count[256];
+};
+
+// The grey levels of the pixels in columns x0 to x1 - 1.
+void grey_levels(const Image& image, int x0, int x1, Histogram* levels);
+
+// What a square's edge pixels show.
+struct Reading {
+    int samples;  // 1 for no grey at all; 0 when the levels fit no sample count
+    bool gamma;   // the levels are those of a gamma-correct (sRGB) resolve
+    bool spread;  // more grey pixels lie off the recurring levels than strays make: fits no count
+    int level_count;
+    std::uint8_t levels[254];   // the recurring levels, ascending (strays left out)
+    std::uint32_t grey_pixels;  // all neutral grey pixels
+    int distinct_levels;        // how many levels they hold, strays included
+};
+
+Reading read_levels(const Histogram& levels);
+
+// The grey levels that k/N coverage gives, k = 1 .. N - 1, as a linear or a gamma-correct
+// resolve stores them; out has room for N - 1 of them.
+void expected_levels(int samples, bool gamma, std::uint8_t* out);
+
+// "1 sample", "4 samples (grey levels 64 128 191)", or what fits no count, into out (cut to size).
+void describe(const Reading& reading, char* out, std::size_t size);
+
+}  // namespace jaggo::picture

@@ -1,0 +1,90 @@
+// jaggo picture: finds the squares' boxes and grey pixels, and checks them against the scene's layout.
+#include "picture/squares.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "app/scene_layout.h"
+
+namespace jaggo::picture {
+
+namespace {
+
+// Boxes and centres may be off by this many pixels from the ideal: rasterisation rounds each edge.
+constexpr double slack = 2.0;
+
+constexpr double pi = 3.141592653589793;
+
+Square find_square(const Image& image, int x0, int x1) {
+    Square s{x1, -1, image.height, -1, 0};
+    for (int y = 0; y < image.height; ++y) {
+        const std::uint8_t* row = image.pixels + static_cast<long>(y) * image.width * bytes_per_pixel;
+        for (int x = x0; x < x1; ++x) {
+            const std::uint8_t* p = row + x * bytes_per_pixel;
+            int brightest = p[0] > p[1] ? p[0] : p[1];
+            brightest = brightest > p[2] ? brightest : p[2];
+            if (brightest == 0) continue;
+            if (x < s.left) s.left = x;
+            if (x > s.right) s.right = x;
+            if (y < s.top) s.top = y;
+            s.bottom = y;
+            if (brightest != 255) ++s.greys;
+        }
+    }
+    return s;
+}
+
+// A length of the scene's projection in pixels of a framebuffer of that height.
+double pixels(double length, int height) {
+    return length * height / 2.0;
+}
+
+}  // namespace
+
+Squares find_squares(const Image& image) {
+    const int half = image.width / 2;
+    return {find_square(image, 0, half), find_square(image, half, image.width)};
+}
+
+double turned_degrees(const Square& square, int height) {
+    const double side = pixels(2.0 * scene::square_half_side, height);
+    if (square.width() <= 0 || side <= 0.0) return -1.0;
+    const double ratio = square.width() / (side * std::sqrt(2.0));
+    if (ratio > 1.0 || square.width() < side - slack) return -1.0;
+    const double degrees = std::asin(ratio) * 180.0 / pi - 45.0;
+    return degrees > 0.0 ? degrees : 0.0;
+}
+
+const char* as_drawn(const Image& image, const Squares& squares) {
+    const double middle = image.width / 2.0;
+    const double offset = pixels(scene::square_offset, image.height);
+    const struct {
+        const Square& square;
+        double centre_x;
+        const char* missing;
+        const char* broken;
+    } expected[] = {
+        {squares.left, middle - offset, "the left square is not in the picture",
+         "the left square is not drawn whole (a scaled or cut-off picture?)"},
+        {squares.right, middle + offset, "the right square is not in the picture",
+         "the right square is not drawn whole (a scaled or cut-off picture?)"},
+    };
+    for (const auto& e : expected) {
+        if (e.square.width() <= 0) return e.missing;
+        if (std::fabs(e.square.centre_x() - e.centre_x) > slack ||
+            std::fabs(e.square.centre_y() - image.height / 2.0) > slack ||
+            std::abs(e.square.width() - e.square.height()) > slack ||
+            turned_degrees(e.square, image.height) < 0.0) {
+            return e.broken;
+        }
+    }
+    if (std::abs(squares.left.width() - squares.right.width()) > slack) {
+        return "the two squares differ in size (a scaled picture?)";
+    }
+    if (turned_degrees(squares.left, image.height) < min_turned_degrees) {
+        return "the squares stand too close to axis-aligned for their edges to show the samples";
+    }
+    return nullptr;
+}
+
+}  // namespace jaggo::picture

@@ -1,0 +1,43 @@
+// jaggo picture: the two lit squares in a picture of jaggo's framebuffer, where they lie and how
+// many of their pixels are grey: lit but not white, edge pixels that multisampling covered partly.
+#pragma once
+
+#include "picture/image.h"
+
+namespace jaggo::picture {
+
+// The lit pixels (any colour channel above 0) of one half of the picture.
+struct Square {
+    int left, right, top, bottom;  // their bounding box, inclusive; right < left when none is lit
+    int greys;                     // how many have a brightest channel neither 0 nor 255
+
+    int width() const { return right - left + 1; }
+    int height() const { return bottom - top + 1; }
+    double centre_x() const { return (left + right + 1) / 2.0; }
+    double centre_y() const { return (top + bottom + 1) / 2.0; }
+};
+
+// The left half of the picture holds the square drawn without multisampling, the right half
+// the one drawn with it.
+struct Squares {
+    Square left, right;
+};
+
+Squares find_squares(const Image& image);
+
+// How far a square of the scene stands turned from axis-aligned, in degrees from 0 to 45, read
+// from its bounding box in a framebuffer of that height: the box of a square of side s turned
+// by a is s * (cos a + sin a) wide. Negative where the box cannot be such a square's.
+double turned_degrees(const Square& square, int height);
+
+// Turned this far, every edge of a square crosses pixel rows or columns all along, so multisampling
+// shows on all of it; nearly axis-aligned edges show few coverages or none.
+constexpr double min_turned_degrees = 1.5;
+
+// nullptr when the picture shows jaggo's two squares whole, as the scene draws them at the
+// picture's size: centred where the scene puts them, each box as tall as wide and the two
+// alike, turned by min_turned_degrees or more. Otherwise what is wrong, in words: a scaled, cut-off or
+// otherwise altered picture shows other shapes, and its pixels say nothing about the samples.
+const char* as_drawn(const Image& image, const Squares& squares);
+
+}  // namespace jaggo::picture
