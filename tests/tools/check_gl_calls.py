@@ -1,5 +1,6 @@
-# jaggo tests: app/ uses exactly the OpenGL entry points on its one list.
-# Usage: check_gl_calls.py SOURCE_DIR; one missing from the list would pass the start-up check unloaded.
+# jaggo tests: each program folder uses exactly the OpenGL entry points on its lists: app/ those of
+# app/required_gl.h, verdict/ those and the read-back's (verdict/read_back.h).
+# Usage: check_gl_calls.py SOURCE_DIR; one missing from a list would pass the start-up check unloaded.
 import pathlib
 import re
 import sys
@@ -7,23 +8,37 @@ import sys
 root = pathlib.Path(sys.argv[1])
 # The entry points the table holds: glX*, wgl* and egl* names are not among them.
 commands = set(re.findall(r"X\([^,()]+, (gl\w+), \(", (root / "gl_loader" / "gl_table.gen.h").read_text()))
-listed = set(re.findall(r"\bX\((gl[A-Z]\w*)\)", (root / "app" / "required_gl.h").read_text()))
+LISTS = {"app": ["app/required_gl.h"], "verdict": ["app/required_gl.h", "verdict/read_back.h"]}
 
-# Any use of an entry point's name counts, called or passed on as a pointer. Comments are dropped
-# first; a string holding such a name would count too.
-called = {}
-for path in sorted((root / "app").glob("*.[ch]*")):
-    if path.name == "required_gl.h":
-        continue
-    text = re.sub(r"//[^\n]*|/\*.*?\*/", "", path.read_text(), flags=re.S)
-    for name in re.findall(r"\b(gl[A-Z]\w*)\b", text):
-        if name in commands:
-            called.setdefault(name, path.name)
 
-problems = ["app/%s uses %s, which is not on the list in app/required_gl.h" % (f, n)
-            for n, f in sorted(called.items()) if n not in listed]
-problems += ["app/required_gl.h lists %s, which app/ never uses" % n for n in sorted(listed - called.keys())]
+def listed_in(path):
+    return set(re.findall(r"\bX\((gl[A-Z]\w*)\)", (root / path).read_text()))
+
+
+def used_in(folder):
+    """Each entry point's name used in the folder, called or passed on as a pointer, with the first
+    file that uses it. Comments are dropped first, and the lists themselves; a string holding such a
+    name would count too."""
+    used = {}
+    for path in sorted((root / folder).glob("*.[ch]*")):
+        text = re.sub(r"//[^\n]*|/\*.*?\*/", "", path.read_text(), flags=re.S)
+        text = re.sub(r"#define JAGGO_\w+_GL\(X\)(?:[^\n]*\\\n)*[^\n]*", "", text)
+        for name in re.findall(r"\b(gl[A-Z]\w*)\b", text):
+            if name in commands:
+                used.setdefault(name, path.name)
+    return used
+
+
+problems = []
+own = {folder: listed_in(lists[-1]) for folder, lists in LISTS.items()}
+for folder, lists in LISTS.items():
+    listed = set().union(*(listed_in(path) for path in lists))
+    used = used_in(folder)
+    problems += ["%s/%s uses %s, which is not on the lists in %s" % (folder, f, n, ", ".join(lists))
+                 for n, f in sorted(used.items()) if n not in listed]
+    problems += ["%s lists %s, which %s/ never uses" % (lists[-1], n, folder)
+                 for n in sorted(own[folder] - used.keys())]
+    print("%d OpenGL entry points used in %s/, %d listed" % (len(used), folder, len(listed)))
 for line in problems:
     print(line)
-print("%d OpenGL entry points used in app/, %d listed" % (len(called), len(listed)))
 sys.exit(1 if problems else 0)

@@ -1,0 +1,77 @@
+// jaggo app: opening the window and its context, and ending the run.
+#include "app/start.h"
+
+#include <GLFW/glfw3.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/callbacks.h"
+#include "app/display_lost.h"
+#include "app/pixel_format.h"
+#include "app/required_gl.h"
+#include "app/scene_layout.h"
+#include "gl_loader/gl.h"
+
+namespace jaggo {
+
+void print_request(std::int32_t samples) {
+    if (samples != 0) {
+        std::printf("Requesting MSAA with %i samples\n", samples);
+    } else {
+        std::printf("Requesting that MSAA not be available\n");
+    }
+    std::fflush(stdout);
+}
+
+GLFWwindow* open_window(std::int32_t samples) {
+    glfwWindowHint(GLFW_SAMPLES, samples);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 2);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 0);
+    GLFWwindow* window =
+        glfwCreateWindow(scene::window_width, scene::window_height, scene::window_title, nullptr, nullptr);
+    if (window == nullptr) return nullptr;
+
+    glfwSetKeyCallback(window, key_callback);
+    glfwMakeContextCurrent(window);
+    read_chosen_pixel_format(window);
+    const gl::GLLoadResult loaded = gl::load_gl(glfwGetProcAddress);
+    glfwSwapInterval(1);
+
+    // Without a version string the loader resolves nothing beyond glGetString:
+    // say that, rather than naming the first entry point it left null. (A
+    // context that lists no extensions still draws.)
+    if (loaded.status == gl::GLLoadStatus::no_version) {
+        std::fprintf(stderr, "Error: The OpenGL context reported no version\n");
+        glfwDestroyWindow(window);
+        return nullptr;
+    }
+    // A context below 2.0 or a broken driver can leave an entry point we call
+    // unresolved: say which, rather than calling through a null pointer.
+    if (const char* missing = first_missing_entry_point()) {
+        std::fprintf(stderr, "Error: OpenGL entry point %s is missing\n", missing);
+        glfwDestroyWindow(window);
+        return nullptr;
+    }
+    return window;
+}
+
+void fail_with_window(GLFWwindow* window) {
+    glfwDestroyWindow(window);
+    glfwTerminate();
+    std::exit(1);
+}
+
+void finish(GLFWwindow* window, int status) {
+    // A display that went away ends the loop too: that is no clean end.
+    char lost[256] = "";
+    if (display_connection_lost(lost, sizeof lost)) {
+        std::fprintf(stderr, "Error: The Wayland connection was lost: %s\n", lost);
+        fail_with_window(window);
+    }
+    glfwDestroyWindow(window);
+    glfwTerminate();
+    std::exit(status);
+}
+
+}  // namespace jaggo

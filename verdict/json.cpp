@@ -1,0 +1,53 @@
+// jaggo verdict: the JSON object of a judged window. Strings are escaped by the JSON library, and
+// a driver's string that is not valid UTF-8 has its bad bytes replaced (U+FFFD), never passed on.
+#include "verdict/json.h"
+
+#include <cstdio>
+#include <nlohmann/json.hpp>
+
+#include "verdict/lines.h"
+
+namespace jaggo::verdict {
+
+namespace {
+
+// Keys in the order written here, not sorted.
+using json = nlohmann::ordered_json;
+
+json text(const std::optional<std::string>& s) {
+    return s ? json(*s) : json(nullptr);
+}
+
+// A square's reading; null where no picture was read.
+json square(const WindowResult& r, const picture::Reading& reading, int greys) {
+    if (!r.pictured) return nullptr;
+    json levels = json::array();
+    for (int i = 0; i < reading.level_count; ++i) levels.push_back(reading.levels[i]);
+    return {{"samples", reading.samples != 0 ? json(reading.samples) : json(nullptr)},
+            {"levels", levels},
+            {"gamma_correct", reading.gamma},
+            {"intermediate_pixels", greys}};
+}
+
+}  // namespace
+
+void print_json(const WindowResult& r) {
+    const json object = {
+        {"asked", r.asked},
+        {"configuration", r.opened ? json(r.configuration) : json(nullptr)},
+        {"gl_samples", r.opened ? json(r.claimed) : json(nullptr)},
+        {"vendor", text(r.vendor)},
+        {"renderer", text(r.renderer)},
+        {"version", text(r.version)},
+        {"glsl_version", text(r.glsl)},
+        {"left", square(r, r.judged.left, r.judged.squares.left.greys)},
+        {"right", square(r, r.judged.right, r.judged.squares.right.greys)},
+        {"verdict", verdict_text(r)},
+        {"status", r.status},
+    };
+    const std::string line = object.dump(-1, ' ', false, json::error_handler_t::replace);
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+}
+
+}  // namespace jaggo::verdict

@@ -1,0 +1,12 @@
+// jaggo verdict: a judged window's result as one JSON object on a line of standard output, for
+// scripts and CI: what was asked, what the context reports, what each square shows, the verdict
+// and its status.
+#pragma once
+
+#include "verdict/judge_window.h"
+
+namespace jaggo::verdict {
+
+void print_json(const WindowResult& result);
+
+}  // namespace jaggo::verdict

@@ -1,0 +1,20 @@
+// jaggo verdict: a judged window's result where a person reads it: lines on standard output and
+// the window's title.
+#pragma once
+
+#include "verdict/judge_window.h"
+
+struct GLFWwindow;
+
+namespace jaggo::verdict {
+
+// The verdict's text, without its "Verdict: " (as the sweep's table and the title show it).
+const char* verdict_text(const WindowResult& result);
+
+// "Edges: ..." and "Coverage: ..." where a picture was read, then "Verdict: ...", flushed.
+void print_lines(const WindowResult& result);
+
+// Sets the window's title to the scene's, followed by the verdict.
+void show_in_title(GLFWwindow* window, const WindowResult& result);
+
+}  // namespace jaggo::verdict

@@ -1,0 +1,117 @@
+// jaggo verdict: the back buffer resolved and read into a buffer allocated once.
+#include "verdict/read_back.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "gl_loader/gl.h"
+
+namespace jaggo::verdict {
+
+using namespace gl;
+
+namespace {
+
+std::vector<GLubyte> pixels;
+
+bool can_resolve() {
+#define JAGGO_FALSE_IF_MISSING(name) \
+    if (gl::name == nullptr) return false;
+    JAGGO_RESOLVE_GL(JAGGO_FALSE_IF_MISSING)
+#undef JAGGO_FALSE_IF_MISSING
+    return true;
+}
+
+// The driver's error for what was just called, or GL_NO_ERROR; earlier ones are dropped first by
+// clear_errors (a driver keeps at most one a kind, so a few calls empty it).
+void clear_errors() {
+    for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
+    }
+}
+
+const char* refused(const char* what, GLenum error) {
+    static char why[128];
+    std::snprintf(why, sizeof why, "the driver refused to %s (GL error 0x%04X)", what,
+                  static_cast<unsigned>(error));
+    return why;
+}
+
+// RGBA with unsigned bytes is the one format every driver must read; its rows need no padding.
+GLenum read_pixels(int width, int height) {
+    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    return glGetError();
+}
+
+// The back buffer resolved into a renderbuffer of its size and read from there; the window's
+// framebuffer is bound again afterwards, and the two objects deleted.
+const char* resolve_and_read(int width, int height) {
+    GLuint framebuffer = 0;
+    GLuint renderbuffer = 0;
+    glGenFramebuffers(1, &framebuffer);
+    glGenRenderbuffers(1, &renderbuffer);
+    glBindRenderbuffer(GL_RENDERBUFFER, renderbuffer);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
+    glFramebufferRenderbuffer(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, renderbuffer);
+    const char* why = nullptr;
+    if (glCheckFramebufferStatus(GL_DRAW_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
+        why = "the driver could not make a framebuffer to resolve the picture into";
+    } else {
+        glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+        glBlitFramebuffer(0, 0, width, height, 0, 0, width, height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+        GLenum error = glGetError();
+        if (error != GL_NO_ERROR) {
+            why = refused("resolve the framebuffer's samples", error);
+        } else {
+            glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
+            error = read_pixels(width, height);
+            if (error != GL_NO_ERROR) why = refused("read the framebuffer back", error);
+        }
+    }
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glBindRenderbuffer(GL_RENDERBUFFER, 0);
+    glDeleteRenderbuffers(1, &renderbuffer);
+    glDeleteFramebuffers(1, &framebuffer);
+    return why;
+}
+
+}  // namespace
+
+const char* first_missing_read_back_entry_point() {
+#define JAGGO_RETURN_IF_MISSING(name) \
+    if (gl::name == nullptr) return #name;
+    JAGGO_READ_BACK_GL(JAGGO_RETURN_IF_MISSING)
+#undef JAGGO_RETURN_IF_MISSING
+    return nullptr;
+}
+
+const char* read_back(int width, int height, picture::Image* image) {
+    if (width <= 0 || height <= 0) return "jaggo's framebuffer has no pixels (a minimised window?)";
+    const std::size_t size = static_cast<std::size_t>(width) * static_cast<std::size_t>(height) *
+                             static_cast<std::size_t>(picture::bytes_per_pixel);
+    if (pixels.size() < size) pixels.resize(size);
+
+    clear_errors();
+    GLint sample_buffers = 0;
+    glGetIntegerv(GL_SAMPLE_BUFFERS, &sample_buffers);
+    const char* why = nullptr;
+    if (sample_buffers == 0) {
+        const GLenum error = read_pixels(width, height);  // the back buffer: the default read buffer
+        if (error != GL_NO_ERROR) why = refused("read the framebuffer back", error);
+    } else if (can_resolve()) {
+        why = resolve_and_read(width, height);
+    } else {
+        why =
+            "this context cannot resolve its multisampled framebuffer for reading (glBlitFramebuffer, OpenGL "
+            "3.0)";
+    }
+    if (why != nullptr) return why;
+    *image = {pixels.data(), width, height};
+    return nullptr;
+}
+
+void release_pictures() {
+    std::vector<GLubyte>().swap(pixels);
+}
+
+}  // namespace jaggo::verdict

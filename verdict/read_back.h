@@ -1,0 +1,41 @@
+// jaggo verdict: the program's own framebuffer read back, resolved from its samples.
+#pragma once
+
+#include "picture/image.h"
+
+// The entry points the read-back always calls, beyond those the scene and the report call
+// (app/required_gl.h), and those it calls to resolve a multisampled framebuffer (OpenGL 3.0), as
+// X-macro lists: the start-up check, the choice of how to read, and the check that the judging
+// program calls nothing else (tests/tools/check_gl_calls.py) all read them.
+#define JAGGO_READ_BACK_GL(X) \
+    X(glReadPixels)           \
+    X(glGetError)
+#define JAGGO_RESOLVE_GL(X)      \
+    X(glGenFramebuffers)         \
+    X(glBindFramebuffer)         \
+    X(glGenRenderbuffers)        \
+    X(glBindRenderbuffer)        \
+    X(glRenderbufferStorage)     \
+    X(glFramebufferRenderbuffer) \
+    X(glCheckFramebufferStatus)  \
+    X(glBlitFramebuffer)         \
+    X(glDeleteRenderbuffers)     \
+    X(glDeleteFramebuffers)
+
+namespace jaggo::verdict {
+
+// The OpenGL name of the first entry point on the read-back list that is still null, or nullptr.
+const char* first_missing_read_back_entry_point();
+
+// Reads the frame just drawn into the current context's back buffer, before it is swapped, at the
+// framebuffer's size. A multisampled framebuffer is first resolved into a single-sampled one by
+// glBlitFramebuffer, as OpenGL defines that resolve: glReadPixels straight from a multisampled
+// window leaves the resolve to the driver, and Mesa's, for one, reads a single sample. On success
+// fills *image and returns nullptr; otherwise returns why, in words. The pixels live in one
+// buffer, grown only for a larger picture than before, until release_pictures.
+const char* read_back(int width, int height, picture::Image* image);
+
+// Frees the buffer read_back filled.
+void release_pictures();
+
+}  // namespace jaggo::verdict

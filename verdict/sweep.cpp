@@ -1,0 +1,120 @@
+// jaggo verdict: the sweep over sample counts and its table.
+#include "verdict/sweep.h"
+
+#include <GLFW/glfw3.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/offered_samples.h"
+#include "app/scene.h"
+#include "app/start.h"
+#include "picture/verdict.h"
+#include "verdict/json.h"
+#include "verdict/judge_window.h"
+#include "verdict/lines.h"
+#include "verdict/read_back.h"
+
+namespace jaggo::verdict {
+
+namespace {
+
+// Opens a window for the count, judges it and closes it.
+WindowResult judge_count(std::int32_t count, OfferedSamples* offered) {
+    WindowResult result;
+    result.asked = count;
+    GLFWwindow* window = open_window(count);
+    if (window == nullptr) {
+        could_not_open(&result);
+        return result;
+    }
+    if (const char* missing = first_missing_read_back_entry_point()) {
+        std::fprintf(stderr, "Error: OpenGL entry point %s is missing\n", missing);
+    } else if (build_scene()) {
+        if (offered != nullptr) *offered = offered_sample_counts(window);
+        judge_window(window, &result);
+    }
+    if (!result.opened) could_not_open(&result);
+    glfwDestroyWindow(window);
+    return result;
+}
+
+std::string cell(std::int32_t n) {
+    return std::to_string(n);
+}
+
+std::vector<std::string> row(const WindowResult& r) {
+    std::string seen = "-";
+    if (r.pictured) seen = r.judged.right.samples != 0 ? cell(r.judged.right.samples) : "?";
+    std::string said = verdict_text(r);
+    if (r.status == picture::agrees_status) said = "agrees";
+    if (!r.opened) said = "could not run: " + said;
+    return {cell(r.asked), r.opened ? cell(r.configuration) : "-", r.opened ? cell(r.claimed) : "-", seen,
+            said};
+}
+
+void print_table(const OfferedSamples& offered, const std::vector<std::int32_t>& counts,
+                 const std::vector<WindowResult>& results) {
+    std::string listed;
+    for (int i = 0; i < offered.count; ++i) listed += (i ? " " : "") + cell(offered.counts[i]);
+    std::string asked;
+    for (std::size_t i = 0; i < counts.size(); ++i) asked += (i ? " " : "") + cell(counts[i]);
+    if (offered.api != nullptr) {
+        std::printf("Sample counts offered by %s: %s; asked %s\n", offered.api, listed.c_str(),
+                    asked.c_str());
+    } else {
+        std::printf("Sample counts offered: not listed on this platform; asked %s\n", asked.c_str());
+    }
+    std::vector<std::vector<std::string>> rows = {
+        {"asked", "configuration", "GL_SAMPLES", "seen", "verdict"}};
+    for (const WindowResult& r : results) rows.push_back(row(r));
+    std::size_t widths[4] = {};
+    for (const auto& cells : rows) {
+        for (std::size_t i = 0; i < 4; ++i) widths[i] = std::max(widths[i], cells[i].size());
+    }
+    for (const auto& cells : rows) {
+        for (std::size_t i = 0; i < 4; ++i) {
+            std::printf("%*s  ", static_cast<int>(widths[i]), cells[i].c_str());
+        }
+        std::printf("%s\n", cells[4].c_str());
+    }
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+int sweep(bool json) {
+    std::vector<std::int32_t> counts(std::begin(fixed_counts), std::end(fixed_counts));
+    std::vector<WindowResult> results;
+    OfferedSamples offered{};
+    for (std::size_t i = 0; i < counts.size(); ++i) {
+        // The first window's context tells what the platform offers: its counts join the sweep.
+        results.push_back(judge_count(counts[i], i == 0 ? &offered : nullptr));
+        if (i == 0) {
+            for (int k = 0; k < offered.count; ++k) {
+                if (offered.counts[k] > 1 &&
+                    std::find(counts.begin(), counts.end(), offered.counts[k]) == counts.end()) {
+                    counts.push_back(offered.counts[k]);
+                }
+            }
+            std::sort(counts.begin() + 1, counts.end());
+        }
+        if (json) print_json(results.back());
+    }
+    release_pictures();
+    if (!json) print_table(offered, counts, results);
+
+    const auto any = [&results](int status) {
+        return std::any_of(results.begin(), results.end(),
+                           [status](const WindowResult& r) { return r.status == status; });
+    };
+    if (any(picture::contradiction_status)) return picture::contradiction_status;
+    if (any(1)) return 1;
+    if (any(picture::unjudged_status)) return picture::unjudged_status;
+    return picture::agrees_status;
+}
+
+}  // namespace jaggo::verdict
