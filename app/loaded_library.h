@@ -39,4 +39,16 @@ inline int glfw_platform() {
     return get_platform != nullptr ? get_platform() : 0;
 }
 
+// True when this GLFW makes its native contexts with GLX: the library has the
+// GLX access functions (its X11 build) and, where it can run on more than one
+// platform, runs on X11. Otherwise a native context is EGL's (Wayland).
+inline bool glfw_native_api_is_glx() {
+    if (symbol<void* (*)()>(RTLD_DEFAULT, "glfwGetGLXContext") == nullptr ||
+        symbol<void* (*)()>(RTLD_DEFAULT, "glfwGetX11Display") == nullptr) {
+        return false;
+    }
+    const int platform = glfw_platform();
+    return platform == 0 || platform == glfw_platform_x11;
+}
+
 }  // namespace jaggo

@@ -84,18 +84,6 @@ Fn context_api_function(GLFWwindow* window, const char* name, const char* const*
     return nullptr;
 }
 
-// True when this GLFW made the window's native context with GLX: the library
-// has the GLX access functions (its X11 build) and, where it can run on more
-// than one platform, runs on X11.
-bool native_api_is_glx() {
-    if (symbol<GlfwGetGLXContextFn>(RTLD_DEFAULT, "glfwGetGLXContext") == nullptr ||
-        symbol<GlfwGetX11DisplayFn>(RTLD_DEFAULT, "glfwGetX11Display") == nullptr) {
-        return false;
-    }
-    const int platform = glfw_platform();
-    return platform == 0 || platform == glfw_platform_x11;
-}
-
 void read_glx(GLFWwindow* window) {
     const auto get_display = symbol<GlfwGetX11DisplayFn>(RTLD_DEFAULT, "glfwGetX11Display");
     const auto get_context = symbol<GlfwGetGLXContextFn>(RTLD_DEFAULT, "glfwGetGLXContext");
@@ -145,7 +133,7 @@ void read_chosen_pixel_format(GLFWwindow* window) {
     if (window == nullptr || glfwGetWindowAttrib(window, GLFW_CLIENT_API) == GLFW_NO_API) return;
     switch (glfwGetWindowAttrib(window, GLFW_CONTEXT_CREATION_API)) {
     case GLFW_NATIVE_CONTEXT_API:
-        if (native_api_is_glx()) {
+        if (glfw_native_api_is_glx()) {
             read_glx(window);
         } else {
             read_egl(window);

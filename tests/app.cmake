@@ -23,6 +23,14 @@ add_executable(glx_probe tools/glx_probe.cpp)
 target_link_libraries(glx_probe PRIVATE OpenGL::OpenGL OpenGL::GLX X11::X11)
 
 list(APPEND JAGGO_TEST_ENV "GLX_PROBE=$<TARGET_FILE:glx_probe>")
+
+# The sample counts the program lists for a sweep, against the probe's list of the same display.
+add_executable(offered_samples_window_test unit/offered_samples_window_test.cpp)
+target_link_libraries(offered_samples_window_test PRIVATE jaggo::app GTest::gtest)
+add_test(NAME offered_samples_window
+  COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/harness/with_xvfb.py $<TARGET_FILE:offered_samples_window_test>)
+set_tests_properties(offered_samples_window PROPERTIES LABELS window SKIP_RETURN_CODE 77 TIMEOUT 120
+  ENVIRONMENT "${JAGGO_TEST_ENV}")
 add_test(NAME window_report_and_picture COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/window/test_report_and_picture.py)
 set_tests_properties(window_report_and_picture PROPERTIES LABELS window SKIP_RETURN_CODE 77 TIMEOUT 300
   ENVIRONMENT "${JAGGO_TEST_ENV}")
