@@ -10,3 +10,8 @@ endif()
 add_test(NAME window_own_display COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/window/test_own_display.py)
 set_tests_properties(window_own_display PROPERTIES LABELS window SKIP_RETURN_CODE 77 TIMEOUT 120
   ENVIRONMENT "${JAGGO_TEST_ENV};GL_FAULT_SHIM=$<TARGET_FILE:gl_fault_shim>")
+
+# jaggo-verdict's sweep and JSON against the GLX probe, and the pictures it cannot judge.
+add_test(NAME window_verdict COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/window/test_verdict.py)
+set_tests_properties(window_verdict PROPERTIES LABELS window SKIP_RETURN_CODE 77 TIMEOUT 300
+  ENVIRONMENT "${JAGGO_TEST_ENV};GL_FAULT_SHIM=$<TARGET_FILE:gl_fault_shim>")

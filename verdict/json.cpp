@@ -31,7 +31,7 @@ json square(const WindowResult& r, const picture::Reading& reading, int greys) {
 
 }  // namespace
 
-void print_json(const WindowResult& r) {
+std::string json_line(const WindowResult& r) {
     const json object = {
         {"asked", r.asked},
         {"configuration", r.opened ? json(r.configuration) : json(nullptr)},
@@ -45,8 +45,11 @@ void print_json(const WindowResult& r) {
         {"verdict", verdict_text(r)},
         {"status", r.status},
     };
-    const std::string line = object.dump(-1, ' ', false, json::error_handler_t::replace);
-    std::printf("%s\n", line.c_str());
+    return object.dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
+void print_json(const WindowResult& result) {
+    std::printf("%s\n", json_line(result).c_str());
     std::fflush(stdout);
 }
 

@@ -3,10 +3,16 @@
 // and its status.
 #pragma once
 
+#include <string>
+
 #include "verdict/judge_window.h"
 
 namespace jaggo::verdict {
 
+// The object, on one line without its newline.
+std::string json_line(const WindowResult& result);
+
+// json_line and a newline on standard output, flushed.
 void print_json(const WindowResult& result);
 
 }  // namespace jaggo::verdict

@@ -11,10 +11,17 @@ USAGE = ("Usage: jaggo [-h] [-s SAMPLES] [-x]\n"
          " -h this help info \n"
          " -s request number of samples \n"
          " -x list of OpenGL extentions \n")
+VERDICT_USAGE = ("Usage: jaggo-verdict [-h] [-s SAMPLES] [-x] [-q] [-a] [-j]\n"
+                 " -h this help info\n"
+                 " -s request number of samples\n"
+                 " -x list of OpenGL extensions\n"
+                 " -q end the run once the picture is judged\n"
+                 " -a judge every sample count, one window after another\n"
+                 " -j print the results as JSON, one object a window\n")
 
 
-def run(*args):
-    """jaggo with no display to open. XDG_RUNTIME_DIR is an empty private folder: with none set,
+def run(*args, program=None):
+    """jaggo (or another program) with no display to open. XDG_RUNTIME_DIR is an empty private folder: with none set,
     the Wayland client library that GLFW 3.4 tries first adds its own complaint to GLFW's errors."""
     env = dict(os.environ)
     for name in ("DISPLAY", "WAYLAND_DISPLAY"):
@@ -23,7 +30,7 @@ def run(*args):
         env["LD_PRELOAD"] = env["JAGGO_PRELOAD"]
     with tempfile.TemporaryDirectory() as runtime_dir:
         env["XDG_RUNTIME_DIR"] = runtime_dir
-        return xsession.run([*xsession.jaggo_command(), *args], env, timeout=30)
+        return xsession.run([*(program or xsession.jaggo_command()), *args], env, timeout=30)
 
 
 class CommandLine(unittest.TestCase):
@@ -54,6 +61,18 @@ class CommandLine(unittest.TestCase):
                 self.assertGreaterEqual(len(lines), 1)
                 for line in lines:
                     self.assertRegex(line, r"^Error: \S")
+
+
+    def test_the_judging_program_takes_jaggos_options_and_its_own(self):
+        verdict = [os.environ["JAGGO_VERDICT_BIN"]]
+        for args, out, status in ((["-h"], VERDICT_USAGE, 0), (["-qajh"], VERDICT_USAGE, 0),
+                                  (["-y"], VERDICT_USAGE, 1), (["-s"], VERDICT_USAGE, 1)):
+            with self.subTest(args=args):
+                r = run(*args, program=verdict)
+                self.assertEqual((r.stdout, r.stderr, r.returncode), (out, "", status))
+        r = run("-q", program=verdict)  # no display: jaggo's own failure, not a verdict
+        self.assertEqual((r.stdout, r.returncode), ("", 1))
+        self.assertRegex(r.stderr, r"^Error: \S")
 
 
 if __name__ == "__main__":

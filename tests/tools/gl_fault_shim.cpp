@@ -1,13 +1,18 @@
 // jaggo tests: a driver fault injected into jaggo through glfwGetProcAddress (LD_PRELOAD).
 // JAGGO_GL_FAULT=compile makes glCompileShader do nothing; =version makes GL_VERSION null;
 // =samples makes glGetIntegerv claim 8 samples whatever the context has; =disable makes glDisable
-// do nothing, as a driver that forces anti-aliasing does for GL_MULTISAMPLE.
+// do nothing, as a driver that forces anti-aliasing does for GL_MULTISAMPLE; =readback makes
+// glReadPixels refuse (it reads nothing and glGetError then reports GL_INVALID_OPERATION);
+// =nopixels makes glfwGetFramebufferSize report a framebuffer without pixels, as for a minimised
+// window; =closed makes glfwWindowShouldClose say the window was asked to close from the start.
 #include <dlfcn.h>
 
 #include <cstdlib>
 #include <cstring>
 
 #include "gl_loader/gl.h"
+
+struct GLFWwindow;
 
 namespace {
 
@@ -29,6 +34,31 @@ void JAGGO_APIENTRY get_integerv_claiming_8_samples(GLenum name, GLint* data) {
 }
 
 void JAGGO_APIENTRY disable_nothing(GLenum) {}
+
+glGetError_proc real_get_error = nullptr;
+bool refused_a_read = false;
+
+void JAGGO_APIENTRY read_nothing(GLint, GLint, GLsizei, GLsizei, GLenum, GLenum, void*) {
+    refused_a_read = true;
+}
+
+GLenum JAGGO_APIENTRY get_error_after_refusal() {
+    if (refused_a_read) {
+        refused_a_read = false;
+        return GL_INVALID_OPERATION;
+    }
+    return real_get_error();
+}
+
+bool fault_is(const char* name) {
+    const char* fault = std::getenv("JAGGO_GL_FAULT");
+    return fault != nullptr && std::strcmp(fault, name) == 0;
+}
+
+template <typename Fn>
+Fn next(const char* name) {
+    return reinterpret_cast<Fn>(dlsym(RTLD_NEXT, name));
+}
 
 }  // namespace
 
@@ -53,5 +83,23 @@ extern "C" GLProc glfwGetProcAddress(const char* name) {
     if (std::strcmp(fault, "disable") == 0 && std::strcmp(name, "glDisable") == 0) {
         return reinterpret_cast<GLProc>(&disable_nothing);
     }
+    if (std::strcmp(fault, "readback") == 0 && std::strcmp(name, "glReadPixels") == 0) {
+        return reinterpret_cast<GLProc>(&read_nothing);
+    }
+    if (std::strcmp(fault, "readback") == 0 && std::strcmp(name, "glGetError") == 0) {
+        real_get_error = reinterpret_cast<glGetError_proc>(address);
+        return reinterpret_cast<GLProc>(&get_error_after_refusal);
+    }
     return address;
+}
+
+extern "C" void glfwGetFramebufferSize(GLFWwindow* window, int* width, int* height) {
+    static const auto real = next<void (*)(GLFWwindow*, int*, int*)>("glfwGetFramebufferSize");
+    real(window, width, height);
+    if (fault_is("nopixels")) *width = *height = 0;
+}
+
+extern "C" int glfwWindowShouldClose(GLFWwindow* window) {
+    static const auto real = next<int (*)(GLFWwindow*)>("glfwWindowShouldClose");
+    return fault_is("closed") ? 1 : real(window);  // GLFW_TRUE
 }
