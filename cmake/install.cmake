@@ -21,9 +21,11 @@ function(jaggo_gzip source variable)
   set(${variable} ${copy}.gz PARENT_SCOPE)
 endfunction()
 
-# The manual page carries the project's version and the sources' date.
-configure_file(${PROJECT_SOURCE_DIR}/man/jaggo.1.in ${PROJECT_BINARY_DIR}/man/jaggo.1 @ONLY)
-jaggo_gzip(${PROJECT_BINARY_DIR}/man/jaggo.1 jaggo_man_gz)
-install(FILES ${jaggo_man_gz} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT runtime)
+# The manual pages carry the project's version and the sources' date.
+foreach(page jaggo jaggo-verdict)
+  configure_file(${PROJECT_SOURCE_DIR}/man/${page}.1.in ${PROJECT_BINARY_DIR}/man/${page}.1 @ONLY)
+  jaggo_gzip(${PROJECT_BINARY_DIR}/man/${page}.1 page_gz)
+  install(FILES ${page_gz} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT runtime)
+endforeach()
 # The licence as written; the Debian package carries it as its copyright file instead.
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT license)

@@ -58,19 +58,24 @@ for alt in "${alternatives[@]}"; do
     esac
 done
 
-# Exactly the program, its manual page and what a Debian package carries beside them.
+# Exactly the two programs, their manual pages and what a Debian package carries beside them.
 files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort | tr '\n' ' ')
-expected="./usr/bin/jaggo ./usr/share/doc/jaggo/changelog.Debian.gz ./usr/share/doc/jaggo/copyright \
-./usr/share/lintian/overrides/jaggo ./usr/share/man/man1/jaggo.1.gz "
+expected="./usr/bin/jaggo ./usr/bin/jaggo-verdict ./usr/share/doc/jaggo/changelog.Debian.gz \
+./usr/share/doc/jaggo/copyright ./usr/share/lintian/overrides/jaggo ./usr/share/man/man1/jaggo-verdict.1.gz \
+./usr/share/man/man1/jaggo.1.gz "
 [ "$files" = "$expected" ] || fail "the package holds: $files"
 
 root=$work/root
 dpkg -x "$deb" "$root"
 bin=$root/usr/bin/jaggo
-zgrep -q '^\.TH JAGGO 1' "$root/usr/share/man/man1/jaggo.1.gz" || fail "the manual page has no title line"
-needed=$(readelf -d "$bin" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
-grep -q '^libglfw\.so\.3$' <<<"$needed" || fail "jaggo does not need libglfw.so.3: $needed"
-! grep -Eq '^lib(GL|OpenGL|EGL|GLX|GLES)' <<<"$needed" || fail "jaggo links a GL library: $needed"
+for page in jaggo:JAGGO jaggo-verdict:JAGGO-VERDICT; do
+    zgrep -q "^\.TH ${page#*:} 1" "$root/usr/share/man/man1/${page%%:*}.1.gz" || fail "${page%%:*}.1 has no title line"
+done
+for program in "$bin" "$root/usr/bin/jaggo-verdict"; do
+    needed=$(readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
+    grep -q '^libglfw\.so\.3$' <<<"$needed" || fail "$(basename "$program") does not need libglfw.so.3: $needed"
+    ! grep -Eq '^lib(GL|OpenGL|EGL|GLX|GLES)' <<<"$needed" || fail "$(basename "$program") links a GL library: $needed"
+done
 
 # The installed binary runs from the scratch root with the system's GLFW.
 expected=$(printf 'Usage: jaggo [-h] [-s SAMPLES] [-x]\n  \n -h this help info \n -s request number of samples \n -x list of OpenGL extentions \n.')
