@@ -3,9 +3,12 @@
 # minimal Debian root of RELEASE with a clone of this checkout's committed HEAD: the plain build with
 # nothing but the compiler, CMake and GLFW; the run command; the Debian package as Debian builds,
 # checks, installs and tests it (apt-get build-dep, dpkg-buildpackage, lintian, apt install,
-# autopkgtest); then, with --tests, the test command: quick (its dev suite without the slow tests,
-# as under CI: a missing prerequisite fails) or full (all of it but the fresh systems).
-# Usage: scripts/fresh-check.sh bookworm|trixie|forky [--tests none|quick|full]
+# autopkgtest); then, with --tests, the test command, as under CI (a missing prerequisite fails):
+# quick (its dev suite without the slow tests and the source checks), release (what can differ on
+# another release: its compiler, GLFW, Mesa and clang in the format, dev and macOS suites, and its
+# Wine and cross compiler in the Windows suite; the dev suite as quick runs it, since the package
+# was built and tested above) or full (all of it but the fresh systems).
+# Usage: scripts/fresh-check.sh bookworm|trixie|forky [--tests none|quick|release|full]
 #        (as root; needs debootstrap, chroot, git, python3)
 #
 # The base root (debootstrap --variant=minbase from the machine's configured mirror) is kept as
@@ -27,7 +30,7 @@ cd "$(dirname "$0")/.."
 repo=$PWD
 started=$SECONDS
 
-usage="scripts/fresh-check.sh bookworm|trixie|forky [--tests none|quick|full]"
+usage="scripts/fresh-check.sh bookworm|trixie|forky [--tests none|quick|release|full]"
 release=${1:-}
 case "$release" in
     bookworm | trixie | forky) ;;
@@ -38,7 +41,7 @@ case "$release" in
 esac
 tests=none
 if [ $# -gt 1 ]; then
-    [ "$2" = --tests ] && [ $# -eq 3 ] && [[ " none quick full " == *" $3 "* ]] ||
+    [ "$2" = --tests ] && [ $# -eq 3 ] && [[ " none quick release full " == *" $3 "* ]] ||
         { echo "fresh-check: FAILED: bad arguments '${*:2}' (usage: $usage)"; exit 2; }
     tests=$3
 fi
@@ -261,6 +264,12 @@ case "$tests" in
         counted "CI=true JAGGO_SKIP_FRESH=1 JAGGO_SUITES=dev JAGGO_QUICK=1 scripts/test.sh" "${in_root[@]}" bash -c \
             'cd /root/jaggo && CI=true JAGGO_SKIP_FRESH=1 JAGGO_SUITES=dev JAGGO_QUICK=1 scripts/test.sh' ||
             fail "scripts/test.sh (the README's test command, its quick dev suite)"
+        ;;
+    release)
+        counted "CI=true JAGGO_SKIP_FRESH=1 JAGGO_SUITES='format dev windows macos' JAGGO_QUICK=1 scripts/test.sh" \
+            "${in_root[@]}" bash -c 'cd /root/jaggo && CI=true JAGGO_SKIP_FRESH=1 \
+                JAGGO_SUITES="format dev windows macos" JAGGO_QUICK=1 scripts/test.sh' ||
+            fail "scripts/test.sh (the README's test command, the suites a release can change)"
         ;;
     full)
         counted "CI=true JAGGO_SKIP_FRESH=1 scripts/test.sh" "${in_root[@]}" bash -c \
