@@ -34,22 +34,34 @@ void judge_window(GLFWwindow* window, WindowResult* result) {
     result->version = gl_string(GL_VERSION);
     result->glsl = gl_string(GL_SHADING_LANGUAGE_VERSION);
 
-    if (glfwWindowShouldClose(window)) {
-        result->judged.verdict = picture::unmade("the window was closed before it was judged");
-        result->status = result->judged.verdict.status;
-        return;
-    }
-    int width = 0;
-    int height = 0;
-    glfwGetFramebufferSize(window, &width, &height);
+    // The first frame is judged unless its picture does not show the scene whole: a window manager
+    // or compositor may resize a new window (a tiling one, a kiosk shell, a scaled output) before
+    // its first frame, and a Wayland surface takes the new size only with its next buffer. Such a
+    // frame is presented and the next one judged, up to a bound; the last one's reason stands.
+    // The first frame is read before any swap, which a compositor that does not show the window
+    // yet could hold up.
     const double seconds = judged_degrees / scene::degrees_per_second;
-    draw_scene(width, height, seconds);
-    picture::Image image{};
-    if (const char* why = read_back(width, height, &image)) {
-        result->judged.verdict = picture::unmade(why);
-    } else {
+    for (int frame = 0; frame < max_judged_frames; ++frame) {
+        if (glfwWindowShouldClose(window)) {
+            result->judged = {};
+            result->pictured = false;
+            result->judged.verdict = picture::unmade("the window was closed before it was judged");
+            break;
+        }
+        int width = 0;
+        int height = 0;
+        glfwGetFramebufferSize(window, &width, &height);
+        draw_scene(width, height, seconds);
+        picture::Image image{};
+        if (const char* why = read_back(width, height, &image)) {
+            result->judged.verdict = picture::unmade(why);
+            break;
+        }
         result->judged = picture::judge_picture(image, claimed);
         result->pictured = true;
+        if (picture::as_drawn(image, result->judged.squares) == nullptr) break;
+        glfwSwapBuffers(window);
+        glfwPollEvents();
     }
     result->status = result->judged.verdict.status;
     glfwSwapBuffers(window);

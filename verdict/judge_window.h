@@ -16,6 +16,9 @@ namespace jaggo::verdict {
 // along, and far from 45 degrees, where each edge pixel would be crossed alike and show few levels.
 constexpr double judged_degrees = 30.0;
 
+// At most this many frames are drawn until one can be judged (about a second at 60 Hz).
+constexpr int max_judged_frames = 60;
+
 // What a window showed and what its context said.
 struct WindowResult {
     std::int32_t asked = 0;          // the samples requested
@@ -29,8 +32,10 @@ struct WindowResult {
 };
 
 // Judges the window, whose context is current and whose scene is built: reads what the context
-// reports, draws one frame with the squares at judged_degrees, reads it back before it is swapped
-// and judges it. Then presents that frame and sets the clock so that the squares turn on from it.
+// reports, draws frames with the squares at judged_degrees, reads the first one that can be judged
+// back before it is swapped and judges it (the first frame, unless its picture is not whole, as
+// after a resize the surface has not taken yet). Then presents that frame and sets the clock so that the
+// squares turn on from it.
 void judge_window(GLFWwindow* window, WindowResult* result);
 
 // The result of a window that could not be opened: status 1 and the verdict in words.
