@@ -34,10 +34,10 @@ def judged(*args, **env):
         status = xs.wait_exit(proc, 60)
     finally:
         out, err = xs.end(proc)
+    lines = out.splitlines(keepends=True)
     print("wayland, GLFW %s: %s" % ("3.3 (libglfw3-wayland)" if SESSION.glfw else "of the system",
-                                    "".join(out.splitlines(keepends=True)[1:2] + out.splitlines(keepends=True)[9:])),
-          end="")
-    return status, out.splitlines(keepends=True), wayland.errors(err)
+                                    "".join(lines[1:2] + lines[9:])), end="")
+    return status, lines, wayland.errors(err)
 
 
 class WaylandVerdict(unittest.TestCase):
