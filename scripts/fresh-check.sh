@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # jaggo: runs the README's commands as a new user would, as root with no display, in a freshly made
 # minimal Debian root of RELEASE with a clone of this checkout's committed HEAD: the plain build with
-# nothing but the compiler, CMake and GLFW; the run command; the Debian package as Debian builds,
-# checks, installs and tests it (apt-get build-dep, dpkg-buildpackage, lintian, apt install,
-# autopkgtest); then, with --tests, the test command, as under CI (a missing prerequisite fails):
-# quick (its dev suite without the slow tests and the source checks), release (what can differ on
-# another release: its compiler, GLFW, Mesa and clang in the format, dev and macOS suites, and its
-# Wine and cross compiler in the Windows suite; the dev suite as quick runs it, since the package
-# was built and tested above) or full (all of it but the fresh systems).
+# nothing but the compiler, CMake, GLFW and the JSON library's header; the run command (jaggo-verdict
+# judging its own framebuffer on a private display: status 0 only where the picture agrees); the
+# Debian package as Debian builds, checks, installs and tests it (apt-get build-dep,
+# dpkg-buildpackage, lintian, apt install, autopkgtest); then, with --tests, the test command, as
+# under CI (a missing prerequisite fails): quick (its dev suite without the slow tests and the
+# source checks), release (what can differ on another release: its compiler, GLFW, Mesa and clang
+# in the format, dev and macOS suites, and its Wine and cross compiler in the Windows suite; the dev
+# suite as quick runs it, since the package was built and tested above) or full (all of it but the
+# fresh systems).
 # Usage: scripts/fresh-check.sh bookworm|trixie|forky [--tests none|quick|release|full]
 #        (as root; needs debootstrap, chroot, git, python3)
 #
@@ -215,10 +217,11 @@ counted() {
     return "$status"
 }
 
-# The README's plain build first, with nothing installed but the compiler, CMake and GLFW.
-counted "apt-get install build-essential cmake libglfw3-dev" "${in_root[@]}" bash -c \
+# The README's plain build first, with nothing installed but the compiler, CMake, GLFW and the
+# header-only JSON library that jaggo-verdict's -j output is written with.
+counted "apt-get install build-essential cmake libglfw3-dev nlohmann-json3-dev" "${in_root[@]}" bash -c \
     'apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-        build-essential cmake libglfw3-dev >/dev/null' ||
+        build-essential cmake libglfw3-dev nlohmann-json3-dev >/dev/null' ||
     fail "installing the plain build's packages"
 step "cmake -S . -B build-plain && cmake --build build-plain (no GoogleTest or benchmark package)" \
     "${in_root[@]}" bash -c 'cd /root/jaggo && for p in libgtest-dev libgmock-dev libbenchmark-dev; do

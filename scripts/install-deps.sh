@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # jaggo: installs the Debian packages that parts of the project need (Debian 12, 13 and testing).
 # Usage: scripts/install-deps.sh [PART...]   with no PART, every part:
-#   run      build jaggo and run it, headless too (scripts/run.sh asks for this alone)
+#   run      build jaggo and jaggo-verdict and run the latter, headless too (scripts/run.sh asks
+#            for this alone)
 #   test     the Linux tests, the benchmarks, the fuzzer and the package checks (with the Debian
 #            package's build dependencies, which debian/control declares)
 #   windows  the cross compiler, Wine, GoogleTest's sources, and GLFW's Windows DLL from the npm registry
@@ -15,12 +16,12 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 # ---- The parts' packages, each listed once.
-run_packages=(build-essential cmake python3 libglfw3-dev nlohmann-json3-dev libgl1-mesa-dri xvfb xdotool)
+run_packages=(build-essential cmake python3 libglfw3-dev nlohmann-json3-dev libgl1-mesa-dri xvfb)
 # Added to run only where the Xvfb offers no multisampled configuration and GLFW can run on
 # Wayland (Debian 13): the headless run then uses weston nested in the Xvfb.
 nested_packages=(weston)
 test_packages=(pkg-config khronos-api libgtest-dev libgmock-dev libbenchmark-dev clang clang-format
-    x11-utils xauth libgl-dev libopengl-dev libegl-dev libx11-dev weston file lintian imagemagick git)
+    x11-utils xdotool xauth libgl-dev libopengl-dev libegl-dev libx11-dev weston file lintian git)
 windows_packages=(g++-mingw-w64-x86-64 wine wine64 googletest)
 fresh_packages=(debootstrap)
 

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# jaggo: builds the program (and nothing else) in build/ with the user's options and runs it.
-# Usage: scripts/run.sh [jaggo arguments...]. On the user's display (scripts/own_display.py) and without
-# one, on a private display (scripts/headless.py), jaggo's window is read back once its squares have
-# turned, saved as build/jaggo.png and held against its report: the lines Edges:, Coverage:, Verdict:.
+# jaggo: builds the programs (and nothing else) in build/ with the user's options and runs
+# jaggo-verdict, which judges its own framebuffer: jaggo's report, then the lines Edges:, Coverage:
+# and Verdict:, and the verdict in its window's title.
+# Usage: scripts/run.sh [jaggo-verdict arguments...]. On the user's display (X11 or Wayland: DISPLAY or
+# WAYLAND_DISPLAY set) its window stays open until Escape or close. Without one it runs on a private
+# display and ends once judged (scripts/headless.py). The status is jaggo-verdict's: 0 agreement,
+# 3 contradiction, 4 no verdict could be made, 1 a failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/build.sh
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
-    exec python3 scripts/own_display.py build/app/jaggo build/jaggo.png "$@"
+    exec build/app/jaggo-verdict "$@"
 fi
-exec python3 scripts/headless.py build/app/jaggo build/jaggo.png "$@"
+exec python3 scripts/headless.py build/app/jaggo-verdict "$@"

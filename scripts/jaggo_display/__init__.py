@@ -1,5 +1,3 @@
-# jaggo display: what the run path does with displays, private or the user's own; the tests import it.
-# xvfb (a private X server), weston (a compositor nested in it), x11 (an X display's windows, their
-# pixels read back, what its GLX offers), choose (which display a run takes), picture (the squares in
-# a picture), coverage (the samples their grey levels show), verdict (the picture held against the
-# report), watch (a running jaggo watched and judged), wait (for a condition within a bound).
+# jaggo display: the private displays the headless run starts; the tests start theirs with it too.
+# xvfb (a private X server and its clients' environment), weston (a compositor nested in it), choose
+# (which of the two a run takes), private (the display of one run), wait (for a condition within a bound).

@@ -1,15 +1,46 @@
-# jaggo display: a private Xvfb on a free display number, for the headless run and the tests.
+# jaggo display: a private Xvfb on a free display number, for the headless run and the tests, and
+# the environment of its clients.
+import ctypes
+import ctypes.util
 import os
 import select
 import subprocess
 import tempfile
 import time
 
-from . import wait, x11
+from . import wait
 
 
 class StartError(RuntimeError):
     """A server that could not be started, with the reason (its own last words where it gave some)."""
+
+
+_xlib = None
+
+
+def xlib():
+    """Xlib through ctypes, with the prototypes of what opening a display takes."""
+    global _xlib
+    if _xlib is None:
+        lib = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
+        lib.XOpenDisplay.restype = ctypes.c_void_p
+        lib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        lib.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        lib.XDefaultScreen.argtypes = [ctypes.c_void_p]
+        lib.XFree.argtypes = [ctypes.c_void_p]
+        _xlib = lib
+    return _xlib
+
+
+def env_for(display, **extra):
+    """The environment of a client of the X display. GLFW 3.4 tries Wayland first unless the
+    session type says X11, and the Wayland client library complains on standard error."""
+    env = dict(os.environ)
+    env.pop("WAYLAND_DISPLAY", None)
+    env["DISPLAY"] = display
+    env["XDG_SESSION_TYPE"] = "x11"
+    env.update(extra)
+    return env
 
 
 def start(size="1024x768x24", timeout=30.0):
@@ -52,12 +83,11 @@ def start(size="1024x768x24", timeout=30.0):
 
 def wait_for_clients(display, server=None, timeout=10.0):
     """Returns once a client can open the display (one connection, closed at once)."""
-    xlib = x11.xlib()
 
     def opens():
-        dpy = xlib.XOpenDisplay(display.encode())
+        dpy = xlib().XOpenDisplay(display.encode())
         if dpy:
-            xlib.XCloseDisplay(dpy)
+            xlib().XCloseDisplay(dpy)
         return bool(dpy)
 
     def alive():

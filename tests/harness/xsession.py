@@ -1,6 +1,7 @@
 # jaggo tests: jaggo on a private X server: starting it, reading its output, driving and looking at it.
-# Each test module starts its own Xvfb on a free display number, with the product's display
-# helpers (jaggo_display), which the headless run uses too; what only the tests need is here.
+# Each test module starts its own Xvfb on a free display number with the product's display helpers
+# (jaggo_display), which the headless run uses too; the view of windows from outside is the tests' own
+# (x11, picture, coverage).
 import ctypes
 import ctypes.util
 import os
@@ -11,8 +12,9 @@ import subprocess
 import sys
 import time
 
-from jaggo_display import picture, wait, x11, xvfb
-from jaggo_display.x11 import env_for, xlib
+from harness import picture, x11
+from harness.x11 import env_for, xlib
+from jaggo_display import wait, xvfb
 
 start_xvfb = xvfb.start
 stop = xvfb.stop
@@ -55,18 +57,6 @@ def release_keys(display):
     lib.XCloseDisplay(dpy)
 
 
-def read_ppm(data):
-    """(width, height, rgb bytes) of a binary PPM (P6, 8 bits a channel), as ImageMagick writes it."""
-    m = re.match(rb"P6\s+(\d+)\s+(\d+)\s+(\d+)\s", data)
-    if m is None or m.group(3) != b"255":
-        raise ValueError("not an 8-bit binary PPM")
-    width, height = int(m.group(1)), int(m.group(2))
-    rgb = data[m.end():m.end() + width * height * 3]
-    if len(rgb) != width * height * 3:
-        raise ValueError("a PPM of %dx%d pixels cut short" % (width, height))
-    return width, height, rgb
-
-
 def jaggo_bin():
     return os.environ["JAGGO_BIN"]
 
@@ -75,6 +65,10 @@ def jaggo_command():
     """jaggo's command line: the program, behind JAGGO_EMULATOR (Wine) for a Windows build."""
     emulator = os.environ.get("JAGGO_EMULATOR")
     return ([emulator] if emulator else []) + [jaggo_bin()]
+
+
+def verdict_bin():
+    return os.environ["JAGGO_VERDICT_BIN"]
 
 
 def have_tools(*names):
@@ -99,9 +93,18 @@ def need(*tools, env=()):
 
 
 def start_jaggo(display, *args, **env):
+    return start_program(display, jaggo_command(), *args, **env)
+
+
+def start_verdict(display, *args, **env):
+    """jaggo-verdict on the display, started as start_jaggo starts jaggo."""
+    return start_program(display, [verdict_bin()], *args, **env)
+
+
+def start_program(display, command, *args, **env):
     if os.environ.get("JAGGO_PRELOAD"):
         env.setdefault("LD_PRELOAD", os.environ["JAGGO_PRELOAD"])
-    proc = subprocess.Popen([*jaggo_command(), *args], env=env_for(display, **env), stdin=subprocess.DEVNULL,
+    proc = subprocess.Popen([*command, *args], env=env_for(display, **env), stdin=subprocess.DEVNULL,
                             stdout=subprocess.PIPE, stderr=subprocess.PIPE)
     proc.pending = b""  # output read by read_lines beyond the lines it returned
     return proc
@@ -191,9 +194,10 @@ def escape_by_pointer(display, proc, window, timeout):
     return wait_exit(proc, timeout)
 
 
-def find_window(display, proc, timeout=20.0):
-    """The id of jaggo's mapped "Jaggoscope" window, or None."""
-    return x11.find_window(display, "^Jaggoscope$", lambda: proc.poll() is None, timeout)
+def find_window(display, proc, timeout=20.0, name="^Jaggoscope$"):
+    """The id of jaggo's mapped "Jaggoscope" window (or of one whose name matches the given regular
+    expression: jaggo-verdict's once judged is "Jaggoscope: " and the verdict), or None."""
+    return x11.find_window(display, name, lambda: proc.poll() is None, timeout)
 
 
 def read_lines(proc, count, timeout=20.0):

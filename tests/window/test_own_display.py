@@ -1,79 +1,71 @@
-# jaggo tests: the README's run command on the user's own X display (scripts/own_display.py), a private
-# Xvfb standing in for it. Catches a read-back that changes what jaggo prints or how it ends, closes or
-# moves the window or takes its focus, and a driver that forces anti-aliasing passing as agreement
-# (where the display offers multisampling; elsewhere the run must agree that there is none).
+# jaggo tests: jaggo-verdict on the user's own display, as scripts/run.sh runs it there, with a driver
+# that forces anti-aliasing (glDisable(GL_MULTISAMPLE) a no-op: the fault shim). Catches forced
+# anti-aliasing passing as agreement, and a window that does not stay the user's once judged: it stays
+# open until Escape, which ends the run with the contradiction's status. The display stands in for the
+# user's: a private Xvfb where it offers multisampling, else weston nested in it, whose EGL offers it.
 import os
-import subprocess
-import sys
-import tempfile
 import unittest
 
-from harness import probes
+from harness import wayland
 from harness import xsession as xs
+from jaggo_display import choose
 
-SCRIPT = os.path.join(os.path.dirname(__file__), "..", "..", "scripts", "own_display.py")
-DISPLAY = None
-SERVER = None
-
-
-def setUpModule():
-    global SERVER, DISPLAY
-    SERVER, DISPLAY = xs.start_xvfb()
+FORCED = ("Verdict: CONTRADICTION: the left square shows 4 samples although multisampling is off for it: "
+          "the driver or its settings force anti-aliasing\n")
 
 
-def tearDownModule():
-    xs.stop(SERVER)
-
-
-def report(*command, **env):
-    """The nine report lines a command prints on the display, and its status after Escape."""
-    proc = subprocess.Popen(command, env=xs.env_for(DISPLAY, **env), stdout=subprocess.PIPE,
-                            stderr=subprocess.PIPE, stdin=subprocess.DEVNULL)
-    proc.pending = b""
-    try:
-        lines = xs.read_lines(proc, 9, timeout=30)
-        window = xs.find_window(DISPLAY, proc)
-        return proc, window, lines
-    except BaseException:
-        xs.end(proc)
-        raise
+def fault():
+    preload = ":".join(p for p in (os.environ.get("JAGGO_PRELOAD"), os.environ["GL_FAULT_SHIM"]) if p)
+    return {"LD_PRELOAD": preload, "JAGGO_GL_FAULT": "disable"}
 
 
 class OwnDisplay(unittest.TestCase):
-    def test_forced_anti_aliasing_is_a_contradiction_and_the_window_stays_the_users(self):
-        samples = probes.expect_samples(probes.sample_counts(xs.env_for(DISPLAY)))
-        preload = ":".join(p for p in (os.environ.get("JAGGO_PRELOAD"), os.environ["GL_FAULT_SHIM"]) if p)
-        fault = {"LD_PRELOAD": preload, "JAGGO_GL_FAULT": "disable"}
-        alone, window, expected = report(xs.jaggo_bin(), **fault)
-        self.assertEqual(xs.escape(DISPLAY, alone, window, 30), 0, xs.end(alone))
-        xs.end(alone)
+    def check_judged_and_open(self, proc):
+        """The report and the contradiction, with jaggo-verdict still running after it."""
+        lines = xs.read_lines(proc, 12, timeout=30)
+        print("".join(lines[1:2] + lines[9:]), end="")
+        self.assertEqual(len(lines), 12, (lines, proc.poll()))
+        self.assertEqual(lines[-1], FORCED)
+        self.assertIsNone(proc.poll(), "jaggo-verdict ended once judged")
 
-        scratch = tempfile.TemporaryDirectory()
-        png = os.path.join(scratch.name, "jaggo.png")
-        proc, window, lines = report(sys.executable, SCRIPT, xs.jaggo_bin(), png, **fault)
+    def test_forced_anti_aliasing_is_a_contradiction_and_the_window_stays_open(self):
+        server, display = xs.start_xvfb()
         try:
-            self.assertEqual(lines, expected)  # jaggo's own lines, unchanged
-            xs.wait_for_picture(DISPLAY, window, proc, xs.drawn)  # jaggo has shown and focused its window
-            placed = (xs.geometry(DISPLAY, window), xs.xdotool(DISPLAY, "getwindowfocus"))
-            said = xs.read_lines(proc, 4, timeout=30)
-            print("".join(said), end="")
-            self.assertEqual(said[0], "Screenshot of the window: %s\n" % png)
-            if samples:
-                self.assertRegex(said[2], r"^Coverage: left square 4 samples \(grey levels ")
-                self.assertEqual(said[3], "Verdict: CONTRADICTION: the left square shows 4 samples although "
-                                 "multisampling is off for it: the driver or its settings force anti-aliasing\n")
-            else:  # a display without multisampling cannot show it forced
-                self.assertEqual(said[3], "Verdict: the picture agrees with the report: no multisampling\n")
-            # Read back and judged, the window is still open, where it was, with the focus where it was.
-            self.assertIsNone(proc.poll())
-            self.assertEqual((xs.geometry(DISPLAY, window), xs.xdotool(DISPLAY, "getwindowfocus")), placed)
-            status = xs.escape(DISPLAY, proc, window, 30)
+            on_x11 = choose.xvfb_multisampled(display)
+            if on_x11:
+                self.run_on_x11(display)
+        finally:
+            xs.stop(server)
+        if not on_x11:
+            self.run_on_weston()
+
+    def run_on_x11(self, display):
+        proc = xs.start_verdict(display, **fault())
+        try:
+            self.check_judged_and_open(proc)
+            window = xs.find_window(display, proc, name="^Jaggoscope: CONTRADICTION: ")
+            self.assertIsNotNone(window, "no window titled with the verdict")
+            status = xs.escape(display, proc, window, 30)
         finally:
             out, err = xs.end(proc)
-            scratch.cleanup()
-        self.assertEqual((status, out, err), (3 if samples else 0, "", ""))
+        self.assertEqual((status, out, err), (3, "", ""))
+
+    def run_on_weston(self):
+        xs.need("weston")
+        session = wayland.Session(wayland.glfw_dir())
+        try:
+            proc = session.start([xs.verdict_bin()], **fault())
+            try:
+                self.check_judged_and_open(proc)
+                session.key("Escape")
+                status = xs.wait_exit(proc, 30)
+            finally:
+                out, err = xs.end(proc)
+        finally:
+            session.stop()
+        self.assertEqual((status, out, wayland.errors(err)), (3, "", []))
 
 
 if __name__ == "__main__":
-    xs.need("Xvfb", "xdotool", "xwininfo", env=["GL_FAULT_SHIM", "GLX_PROBE"])
+    xs.need("Xvfb", "xdotool", env=["GL_FAULT_SHIM", "GLFW_WAYLAND_DIR"])
     unittest.main()

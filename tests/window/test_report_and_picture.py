@@ -1,14 +1,15 @@
 # jaggo tests: the context report and the picture, checked against the X server. Catches a report that
-# disagrees with what GLX says directly, and multisampling, Space or resizes that do not show in the
-# pixels read back from the screen.
+# disagrees with what GLX says directly, multisampling, Space or resizes that do not show in the pixels
+# read back from the screen, and jaggo-verdict judging other samples than its window shows or not
+# showing its verdict in the title.
 import math
 import os
+import re
 import time
 import unittest
 
-from harness import probes
+from harness import coverage, picture, probes
 from harness import xsession as xs
-from jaggo_display import picture
 
 DISPLAY = None
 SERVER = None
@@ -152,6 +153,26 @@ class Picture(unittest.TestCase):
             self.assertGreater(left["width"], 200)
             self.assertGreater(right["width"], 200)
             self.assertEqual(run.finish()[0], 0)
+
+    def test_jaggo_verdicts_samples_are_those_its_window_shows(self):
+        samples = max(probes.expect_samples(config_samples()), 1)
+        proc = xs.start_verdict(DISPLAY)
+        try:
+            lines = xs.read_lines(proc, 12, timeout=30)
+            self.assertEqual(len(lines), 12, (lines, proc.poll()))
+            print("".join(lines[9:]), end="")
+            self.assertEqual(re.findall(r"(?:left|right) square (\d+) sample", lines[10]), ["1", str(samples)])
+            window = xs.find_window(DISPLAY, proc, name="^Jaggoscope: ")
+            self.assertIsNotNone(window, "no window titled with the verdict")
+            self.assertEqual(xs.xdotool(DISPLAY, "getwindowname", window),
+                             "Jaggoscope: " + lines[11][len("Verdict: "):].rstrip("\n"))
+            # Read from outside, the turning squares show the samples jaggo-verdict read from inside.
+            self.assertIsNotNone(xs.wait_for_picture(DISPLAY, window, proc, xs.turned_enough))
+            self.assertEqual(coverage.both_squares(*xs.screenshot(DISPLAY, window)), (1, samples))
+            status = xs.escape(DISPLAY, proc, window, 30)
+        finally:
+            out, err = xs.end(proc)
+        self.assertEqual((status, out, err), (0, "", ""))
 
     @staticmethod
     def axis_aligned(shot, size, reset_at):

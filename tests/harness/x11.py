@@ -1,12 +1,12 @@
-# jaggo display: an X display seen as a client sees it: its environment, its windows, their pixels read
-# back (XGetImage through ctypes) and what its GLX offers. Works alike on a private Xvfb and on the user's
-# own display (X11, or Xwayland under a Wayland desktop); nothing here moves, raises or focuses a window.
+# jaggo tests: an X display seen from outside, as the tests' independent view of jaggo's window: its
+# windows found by name, their pixels read back (XGetImage through ctypes), closed as a window manager
+# closes them, and xdotool on it. Nothing here moves, raises or focuses a window.
 import ctypes
 import ctypes.util
-import os
 import subprocess
 
-from . import wait
+from jaggo_display import wait
+from jaggo_display.xvfb import env_for
 
 
 class ReadError(RuntimeError):
@@ -53,7 +53,7 @@ _xlib = None
 
 
 def xlib():
-    """Xlib through ctypes, its prototypes declared once for every helper."""
+    """Xlib through ctypes, its prototypes declared once for every helper of the tests."""
     global _xlib
     if _xlib is None:
         x11 = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
@@ -156,17 +156,6 @@ def close_window(display, window):
     lib.XCloseDisplay(dpy)
 
 
-def env_for(display, **extra):
-    """The environment of a client of the X display. GLFW 3.4 tries Wayland first unless the
-    session type says X11, and the Wayland client library complains on standard error."""
-    env = dict(os.environ)
-    env.pop("WAYLAND_DISPLAY", None)
-    env["DISPLAY"] = display
-    env["XDG_SESSION_TYPE"] = "x11"
-    env.update(extra)
-    return env
-
-
 def xdotool(display, *args, timeout=10):
     return subprocess.run(["xdotool", *args], env=env_for(display), capture_output=True, text=True,
                           timeout=timeout).stdout.strip()
@@ -182,32 +171,3 @@ def find_window(display, name, alive, timeout=20.0, pid=None):
         ids = xdotool(display, "search", *criteria).split()
         return ids[0] if ids else None
     return wait.until(alive, found, timeout, interval=0.1)
-
-
-GLX_SAMPLES = 100001
-
-
-def glx_sample_counts(display):
-    """The sample counts of the display's GLX framebuffer configurations (empty if GLX cannot be asked)."""
-    try:
-        gl = ctypes.CDLL("libGL.so.1")
-        x11 = xlib()
-    except OSError:
-        return set()
-    gl.glXGetFBConfigs.restype = ctypes.POINTER(ctypes.c_void_p)
-    gl.glXGetFBConfigs.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.POINTER(ctypes.c_int)]
-    gl.glXGetFBConfigAttrib.argtypes = [ctypes.c_void_p, ctypes.c_void_p, ctypes.c_int, ctypes.POINTER(ctypes.c_int)]
-    dpy = x11.XOpenDisplay(display.encode())
-    if not dpy:
-        return set()
-    count = ctypes.c_int(0)
-    configs = gl.glXGetFBConfigs(dpy, x11.XDefaultScreen(dpy), ctypes.byref(count))
-    counts = set()
-    for i in range(count.value if configs else 0):
-        samples = ctypes.c_int(0)
-        gl.glXGetFBConfigAttrib(dpy, configs[i], GLX_SAMPLES, ctypes.byref(samples))
-        counts.add(samples.value)
-    if configs:
-        x11.XFree(configs)
-    x11.XCloseDisplay(dpy)
-    return counts

@@ -1,8 +1,6 @@
-# jaggo display: the two lit squares in a picture of jaggo's window and their grey edge pixels.
-# A grey pixel is lit but not white: an edge pixel that multisampling covered partly.
+# jaggo tests: the two lit squares in a picture of jaggo's window read from outside, and their grey
+# edge pixels. A grey pixel is lit but not white: an edge pixel that multisampling covered partly.
 import math
-import struct
-import zlib
 
 SIDE = 0.6  # an axis-aligned square spans this share of the framebuffer's height
 # Turned this far, every edge of a square crosses pixel rows or columns all along, so
@@ -58,35 +56,3 @@ def turned_enough(square, height):
     """Whether a square of the scene stands turned by TURNED_DEGREES or more."""
     degrees = turned_degrees(square, height)
     return degrees is not None and degrees >= TURNED_DEGREES
-
-
-def as_drawn(width, height, left, right):
-    """None when a picture of that size whose halves hold these squares (both_squares) shows jaggo's
-    two squares whole, as its scene draws them at this size: centred on the two halves' middles,
-    each box as tall as wide and the two alike, turned by a readable angle. Otherwise what is wrong,
-    in words: a window obscured, scaled or cut off shows other shapes, and its pixels say nothing
-    about the samples."""
-    for name, square, cx in (("left", left, width / 2 - height / 2), ("right", right, width / 2 + height / 2)):
-        if square["width"] <= 0:
-            return "the %s square is not in the picture" % name
-        if (abs(square["cx"] - cx) > 2 or abs(square["cy"] - height / 2) > 2
-                or abs(square["width"] - square["height"]) > 2 or turned_degrees(square, height) is None):
-            return "the %s square is not drawn whole (the window obscured, scaled or cut off?)" % name
-    if abs(left["width"] - right["width"]) > 2:
-        return "the two squares differ in size (the window obscured or scaled?)"
-    return None
-
-
-def edges_line(left, right):
-    return "Edges: left square %d intermediate pixels, right square %d" % (left["greys"], right["greys"])
-
-
-def png(width, height, rgb):
-    """The picture as PNG file contents (8-bit RGB, no filtering)."""
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
-    stride = width * 3
-    raw = b"".join(b"\0" + rgb[y * stride:(y + 1) * stride] for y in range(height))
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
-            + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
