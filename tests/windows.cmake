@@ -12,13 +12,33 @@ add_executable(wgl_probe tools/wgl_probe.cpp)
 target_link_libraries(wgl_probe PRIVATE opengl32 gdi32 user32)
 target_link_options(wgl_probe PRIVATE -static)
 
+# A driver that claims 8 samples, for jaggo-verdict.exe under Wine: a glfw3.dll of the tests'
+# own that forwards each of GLFW's exports to the real DLL, renamed glfwreal.dll beside it, but
+# glfwGetProcAddress (tools/glfw_fault_proxy.cpp). The forwards are written from the real DLL's
+# export table, so they follow whichever GLFW the build uses.
+execute_process(COMMAND ${CMAKE_OBJDUMP} -p ${JAGGO_GLFW_WINDOWS_DIR}/glfw3.dll OUTPUT_VARIABLE glfw_dump
+                COMMAND_ERROR_IS_FATAL ANY)
+string(REGEX MATCHALL "\\[ *[0-9]+\\] glfw[A-Za-z0-9_]+" glfw_exports "${glfw_dump}")
+set(glfw_def "LIBRARY glfw3.dll\nEXPORTS\n  glfwGetProcAddress\n")
+foreach(entry IN LISTS glfw_exports)
+  string(REGEX REPLACE ".* " "" name "${entry}")
+  if(NOT name STREQUAL "glfwGetProcAddress")
+    string(APPEND glfw_def "  ${name} = glfwreal.${name}\n")
+  endif()
+endforeach()
+file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/glfw_fault_proxy.def CONTENT "${glfw_def}")
+add_library(glfw_fault_proxy SHARED tools/glfw_fault_proxy.cpp ${CMAKE_CURRENT_BINARY_DIR}/glfw_fault_proxy.def)
+target_link_libraries(glfw_fault_proxy PRIVATE jaggo::flags)
+set_target_properties(glfw_fault_proxy PROPERTIES PREFIX "")
+
 set(wine_prefix ${PROJECT_BINARY_DIR}/wine-prefix)
 list(JOIN CMAKE_CROSSCOMPILING_EMULATOR " " emulator)
 list(APPEND JAGGO_TEST_ENV
   "WINEPREFIX=${wine_prefix}"
   "WINEDEBUG=-all"
   "JAGGO_EMULATOR=${emulator}"
-  "WGL_PROBE=$<TARGET_FILE:wgl_probe>")
+  "WGL_PROBE=$<TARGET_FILE:wgl_probe>"
+  "GLFW_FAULT_PROXY=$<TARGET_FILE:glfw_fault_proxy>")
 
 # The first Wine start fills the prefix (and says so on standard error): done
 # once, before any test, so no two tests set it up at the same time. It also

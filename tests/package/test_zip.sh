@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# jaggo tests: builds the Windows ZIP, checks what it holds and what jaggo.exe imports, runs it unpacked.
+# jaggo tests: builds the Windows ZIP, checks what it holds and what its programs import, runs them unpacked.
 # Usage: test_zip.sh BUILD_DIR EMULATOR. Exits 77 (skipped) without unzip or the cross objdump.
 set -euo pipefail
 
@@ -14,28 +14,34 @@ zips=("$work"/out/jaggo-*-win64.zip)
 [ ${#zips[@]} -eq 1 ] && [ -f "${zips[0]}" ] || fail "expected one jaggo-VERSION-win64.zip, found: ${zips[*]}"
 echo "package: ${zips[0]}"
 
-# The program with GLFW's DLL beside it, the licences and the README, nothing else.
+# The programs with GLFW's DLL beside them, the licences and the README, nothing else.
 top=$(basename "${zips[0]}" .zip)
 listed=$(unzip -Z1 "${zips[0]}" | grep -v '/$' | sort | tr '\n' ' ')
-expected="$top/LICENSE.txt $top/License-GLFW.txt $top/License-mingw-w64-runtime.txt $top/README.md $top/glfw3.dll $top/jaggo.exe "
+expected="$top/LICENSE.txt $top/License-GLFW.txt $top/License-mingw-w64-runtime.txt $top/README.md $top/glfw3.dll $top/jaggo-verdict.exe $top/jaggo.exe "
 [ "$listed" = "$expected" ] || fail "the ZIP holds: $listed"
 unzip -q "${zips[0]}" -d "$work/root"
 dir=$work/root/$top
 
 # Only Windows' own DLLs and GLFW's: no GL library, no compiler runtime DLL.
-imports=$("$objdump" -p "$dir/jaggo.exe" | sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')
-echo "jaggo.exe imports: $imports"
-for dll in $imports; do
-    case "${dll,,}" in
-        kernel32.dll | user32.dll | gdi32.dll | msvcrt.dll | glfw3.dll) ;;
-        *) fail "jaggo.exe imports $dll" ;;
-    esac
+for exe in jaggo.exe jaggo-verdict.exe; do
+    imports=$("$objdump" -p "$dir/$exe" | sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')
+    echo "$exe imports: $imports"
+    for dll in $imports; do
+        case "${dll,,}" in
+            kernel32.dll | user32.dll | gdi32.dll | msvcrt.dll | glfw3.dll) ;;
+            *) fail "$exe imports $dll" ;;
+        esac
+    done
+    grep -qi 'glfw3\.dll' <<<"$imports" || fail "$exe does not import glfw3.dll"
 done
-grep -qi 'glfw3\.dll' <<<"$imports" || fail "jaggo.exe does not import glfw3.dll"
 
-# Unpacked, it runs with the DLL that came with it.
-status=0
-out=$("$emulator" "$dir/jaggo.exe" -h </dev/null | tr -d '\r'; printf .) || status=$?
-[ "$status" -eq 0 ] || fail "jaggo.exe -h exited with $status"
-grep -q '^Usage: jaggo \[-h\] \[-s SAMPLES\] \[-x\]$' <<<"$out" || fail "jaggo.exe -h printed: $out"
-echo "unpacked jaggo.exe -h: usage text, status 0"
+# Unpacked, they run with the DLL that came with them.
+for program in jaggo jaggo-verdict; do
+    status=0
+    out=$("$emulator" "$dir/$program.exe" -h </dev/null | tr -d '\r'; printf .) || status=$?
+    [ "$status" -eq 0 ] || fail "$program.exe -h exited with $status"
+    options='\[-h\] \[-s SAMPLES\] \[-x\]'
+    [ "$program" = jaggo ] || options+=' \[-q\] \[-a\] \[-j\]'
+    grep -q "^Usage: $program $options\$" <<<"$out" || fail "$program.exe -h printed: $out"
+done
+echo "unpacked jaggo.exe -h and jaggo-verdict.exe -h: usage text, status 0"

@@ -1,9 +1,14 @@
 # jaggo tests: the Windows build's window under Wine on a private Xvfb.
 # The report is checked against a WGL probe of the same display; pixels are read back from the X server.
+# jaggo-verdict.exe's verdicts, its sweep and its JSON against the probe, and its contradiction
+# from a driver that claims 8 samples (a glfw3.dll of the tests' own in front of GLFW's).
+import functools
+import json
 import os
 import shutil
 import subprocess
 import sys
+import tempfile
 import unittest
 
 from harness import probes
@@ -47,6 +52,7 @@ def probe(*args):
     return r.stdout
 
 
+@functools.cache
 def format_samples():
     """Samples of every WGL pixel format of the display, by index."""
     lines = [line.split() for line in probe("configs").splitlines() if not line.startswith("describe")]
@@ -122,6 +128,78 @@ class Wine(unittest.TestCase):
             else:
                 self.assertEqual(right["greys"], 0)
             self.assertEqual(run.finish()[0], 0)
+
+
+def verdict(*args, folder=None):
+    """jaggo-verdict.exe's (status, standard output lines, standard error), run from folder
+    (a copy of it there) or from the build."""
+    program = os.environ["JAGGO_VERDICT_BIN"]
+    if folder is not None:
+        program = shutil.copy(program, folder)
+    r = xs.run([os.environ["JAGGO_EMULATOR"], program, *args], xs.env_for(DISPLAY, WINEPREFIX=PREFIX), 180)
+    return r.returncode, r.stdout.splitlines(), r.stderr
+
+
+class Verdict(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.samples = format_samples()
+
+    def check_format(self, line, samples):
+        index = int(line.split()[1])
+        self.assertEqual(self.samples.get(index), samples, "pixel format %d: %s" % (index, line))
+        return index
+
+    def test_agrees_at_four_samples_and_without(self):
+        for args, samples, seen in ((), 4, "4 samples"), (("-s", "0"), 0, "no multisampling"):
+            with self.subTest(args=args):
+                status, out, err = verdict("-q", *args)
+                self.assertEqual((status, err), (0, ""))
+                self.check_format(out[1], samples)
+                self.assertEqual(out[-1], "Verdict: the picture agrees with the report: " + seen)
+                print(out[1], out[-1], sep="\n", file=sys.stderr)
+
+    def test_the_sweep_judges_every_count_wgl_offers(self):
+        status, out, err = verdict("-a")
+        self.assertEqual((status, err), (0, ""))
+        offered = sorted(set(self.samples.values()))
+        asked = sorted({0, 2, 4, 8, 16} | {n for n in offered if n > 1})
+        self.assertEqual(out[0], "Sample counts offered by WGL: %s; asked %s"
+                         % (" ".join(map(str, offered)), " ".join(map(str, asked))))
+        self.assertEqual([row.split()[0] for row in out[2:]], [str(n) for n in asked])
+        for row in out[2:]:
+            n, index, gl_samples, seen, word = row.split()
+            self.assertEqual(self.samples[int(index)], int(gl_samples), row)
+            self.assertEqual((seen, word), (str(max(1, int(gl_samples))), "agrees"), row)
+        print("\n".join(out), file=sys.stderr)
+
+    def test_json_holds_the_run_as_the_probe_sees_it(self):
+        status, out, err = verdict("-q", "-j")
+        self.assertEqual((status, err, len(out)), (0, "", 1))
+        run = json.loads(out[0])
+        self.assertEqual(self.samples[run["configuration"]], 4)
+        strings = dict(line.split("=", 1) for line in probe("strings", str(run["configuration"])).splitlines())
+        keys = ["asked", "gl_samples", "vendor", "renderer", "version", "glsl_version", "verdict", "status"]
+        self.assertEqual([run[k] for k in keys],
+                         [4, 4, strings["vendor"], strings["renderer"], strings["version"], strings["glsl"],
+                          "the picture agrees with the report: 4 samples", 0])
+        self.assertEqual(run["left"], {"samples": 1, "levels": [], "gamma_correct": False, "intermediate_pixels": 0})
+        right = run["right"]
+        self.assertEqual((right["samples"], len(right["levels"]), right["gamma_correct"]), (4, 3, False))
+        self.assertGreater(right["intermediate_pixels"], 200)
+
+    def test_a_driver_claiming_8_samples_is_contradicted(self):
+        with tempfile.TemporaryDirectory() as folder:
+            shutil.copy(os.environ["GLFW_FAULT_PROXY"], os.path.join(folder, "glfw3.dll"))
+            shutil.copy(os.path.join(os.path.dirname(os.environ["JAGGO_VERDICT_BIN"]), "glfw3.dll"),
+                        os.path.join(folder, "glfwreal.dll"))
+            status, out, err = verdict("-q", folder=folder)
+        self.assertEqual((status, err), (3, ""))
+        self.check_format(out[1], 4)
+        self.assertTrue(out[1].endswith(" reports MSAA is available with 8 samples"), out[1])
+        self.assertEqual(out[-1], "Verdict: CONTRADICTION: the context reports 8 samples, "
+                                  "but the right square shows 4 samples")
+        print(out[1], out[-1], sep="\n", file=sys.stderr)
 
 
 if __name__ == "__main__":
