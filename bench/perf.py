@@ -106,14 +106,18 @@ if "BM_GetStringiFirst" in times:
     print("glGetStringi     first name %.1f ns, last name %.1f ns (the driver walks its list each call)"
           % (times["BM_GetStringiFirst"], times["BM_GetStringiLast"]))
 
-# Heap allocations: jaggo with the counter preloaded, two seconds of frames.
+# Heap allocations: jaggo with the counter preloaded, until 25 steady frames have begun (the
+# counter's FILE.ready) and at least three seconds have passed.
 print("== heap allocations (jaggo preloaded with the allocation counter)")
 if os.path.exists(counter):
     with tempfile.TemporaryDirectory() as scratch:
         report = os.path.join(scratch, "alloc.txt")
         env = dict(os.environ, LD_PRELOAD=counter, JAGGO_ALLOC_REPORT=report)
         proc = subprocess.Popen([jaggo], env=env, stdout=subprocess.DEVNULL)
-        time.sleep(3.0)
+        started = time.monotonic()
+        while time.monotonic() - started < 60 and proc.poll() is None and (
+                not os.path.exists(report + ".ready") or time.monotonic() - started < 3.0):
+            time.sleep(0.1)
         subprocess.run(["xdotool", "search", "--name", "^Jaggoscope$", "key", "Escape"],
                        capture_output=True, timeout=10)
         proc.wait(15)
