@@ -1,5 +1,6 @@
 # jaggo tests: long runs on a private Xvfb: repeated start and Escape, jaggo's own live heap under
-# resizes and Space presses, and the heap allocations of the steady frame loop.
+# resizes and Space presses, and the heap allocations of the steady frame loop (jaggo's, and
+# jaggo-verdict's judged frame and the frames after it).
 import os
 import subprocess
 import tempfile
@@ -112,7 +113,7 @@ class FrameAllocations(unittest.TestCase):
 
     def counted_run(self, command, title):
         """Runs command with the counter until 25 steady frames have begun, then presses Escape: its
-        status, standard output, the counter's figures and the library callers it named."""
+        status, its standard output and the counter's figures."""
         counter = os.environ.get("JAGGO_ALLOC_COUNTER")
         if not counter:
             self.skipTest("JAGGO_ALLOC_COUNTER is not set")
