@@ -1,16 +1,22 @@
 // jaggo benchmarks: starts a program and times it to its first presented frame, read back
 // from the X server, then reads its peak memory and closes it the way a window manager does.
 //
-// Usage: first_frame [-s SETTLE_SECONDS] PROGRAM [ARGS...]   (DISPLAY must be set)
-// The clock starts just before the program is spawned. The frame counts as presented when
-// a 4x4 block at the centre of each square (200,200 and 600,200 in the 800x400 window
-// "Jaggoscope") reads back white through XGetImage; the server's root must be black (-br).
+// Usage: first_frame [-s SETTLE_SECONDS] [-l NAME=PREFIX]... [-n] PROGRAM [ARGS...]
+// (DISPLAY must be set.) The clock starts just before the program is spawned. The frame counts
+// as presented when a 4x4 block at the centre of each square (200,200 and 600,200 in the 800x400
+// window "Jaggoscope") reads back white through XGetImage; the server's root must be black (-br).
 // After SETTLE seconds the program's VmHWM and VmRSS are read from /proc, WM_DELETE_WINDOW
 // is sent, and ru_maxrss comes from wait4. One line of key=value figures goes to stdout.
+//
+// Each -l reads the program's standard output through a pipe and times the first line that
+// begins with PREFIX, as NAME_ms (-1 when none came). -n waits for those lines instead of a
+// frame, and for the program to end by itself (as jaggo-verdict -q does): then only the lines'
+// times, ru_maxrss and the exit status are given.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -22,6 +28,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <string>
+#include <vector>
 
 extern char** environ;
 
@@ -110,17 +118,75 @@ void send_close(Display* dpy, Window window) {
     XFlush(dpy);
 }
 
+// The lines asked for with -l, and the program's output read so far.
+struct Line {
+    std::string name;
+    std::string prefix;
+    double at = -1.0;
+};
+std::vector<Line> lines;
+std::string output;
+std::size_t scanned = 0;  // where the first line not yet looked at begins
+int output_fd = -1;
+
+bool all_lines_seen() {
+    for (const Line& line : lines) {
+        if (line.at < 0) return false;
+    }
+    return true;
+}
+
+// Reads what the program has written (waiting up to wait_ms for it) and times the lines it completes.
+void read_output(double start, int wait_ms) {
+    if (output_fd < 0) return;
+    pollfd ready{output_fd, POLLIN, 0};
+    if (poll(&ready, 1, wait_ms) <= 0) return;
+    char chunk[4096];
+    const ssize_t got = read(output_fd, chunk, sizeof chunk);
+    if (got <= 0) {
+        if (got == 0 || errno != EAGAIN) {
+            close(output_fd);
+            output_fd = -1;
+        }
+        return;
+    }
+    const double at = now() - start;
+    output.append(chunk, static_cast<std::size_t>(got));
+    for (std::size_t end; (end = output.find('\n', scanned)) != std::string::npos; scanned = end + 1) {
+        for (Line& line : lines) {
+            if (line.at < 0 && output.compare(scanned, line.prefix.size(), line.prefix) == 0) line.at = at;
+        }
+    }
+}
+
+void print_lines() {
+    for (const Line& line : lines)
+        std::printf("%s_ms=%.3f ", line.name.c_str(), line.at < 0 ? -1.0 : line.at * 1000.0);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     double settle = 1.0;
+    bool no_frame = false;
     int first = 1;
-    if (argc > 2 && std::strcmp(argv[1], "-s") == 0) {
-        settle = std::atof(argv[2]);
-        first = 3;
+    for (; first < argc && argv[first][0] == '-'; ++first) {
+        if (std::strcmp(argv[first], "-n") == 0) {
+            no_frame = true;
+        } else if (std::strcmp(argv[first], "-s") == 0 && first + 1 < argc) {
+            settle = std::atof(argv[++first]);
+        } else if (std::strcmp(argv[first], "-l") == 0 && first + 1 < argc &&
+                   std::strchr(argv[first + 1], '=')) {
+            const char* spec = argv[++first];
+            const char* equals = std::strchr(spec, '=');
+            lines.push_back({std::string(spec, equals), std::string(equals + 1)});
+        } else {
+            break;
+        }
     }
-    if (first >= argc) {
-        std::fprintf(stderr, "usage: first_frame [-s SETTLE_SECONDS] PROGRAM [ARGS...]\n");
+    if (first >= argc || (no_frame && lines.empty())) {
+        std::fprintf(stderr,
+                     "usage: first_frame [-s SETTLE_SECONDS] [-l NAME=PREFIX]... [-n] PROGRAM [ARGS...]\n");
         return 2;
     }
     Display* dpy = XOpenDisplay(nullptr);
@@ -130,10 +196,20 @@ int main(int argc, char** argv) {
     }
     XSetErrorHandler(ignore_errors);
 
-    // The program's own output would only slow it down through a pipe; it goes nowhere.
+    // The program's own output goes nowhere unless lines of it are timed: a pipe read only at the
+    // end would slow it down.
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    int pipe_ends[2] = {-1, -1};
+    if (lines.empty()) {
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    } else {
+        if (pipe2(pipe_ends, O_CLOEXEC) != 0) {
+            std::fprintf(stderr, "first_frame: cannot make a pipe\n");
+            return 2;
+        }
+        posix_spawn_file_actions_adddup2(&actions, pipe_ends[1], 1);
+    }
     pid_t pid = 0;
     const double start = now();
     if (posix_spawn(&pid, argv[first], &actions, nullptr, argv + first, environ) != 0) {
@@ -141,6 +217,31 @@ int main(int argc, char** argv) {
         return 2;
     }
     posix_spawn_file_actions_destroy(&actions);
+    if (!lines.empty()) {
+        close(pipe_ends[1]);
+        output_fd = pipe_ends[0];
+        fcntl(output_fd, F_SETFL, O_NONBLOCK);
+    }
+
+    if (no_frame) {
+        // The lines, then the program's end; its output is read to the end.
+        rusage usage{};
+        int status = 0;
+        while (output_fd >= 0 && now() - start < 30.0) read_output(start, 100);
+        pid_t done = 0;
+        while ((done = wait4(pid, &status, WNOHANG, &usage)) == 0 && now() - start < 30.0) pause_for(0.005);
+        if (done != pid) {
+            kill(pid, SIGKILL);
+            wait4(pid, &status, 0, &usage);
+            std::fprintf(stderr, "first_frame: %s did not end within 30 s\n", argv[first]);
+            return 1;
+        }
+        print_lines();
+        std::printf("maxrss_kib=%ld exit=%d\n", usage.ru_maxrss,
+                    WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status));
+        XCloseDisplay(dpy);
+        return 0;
+    }
 
     Window window = 0;
     double shown = -1.0;
@@ -156,8 +257,11 @@ int main(int argc, char** argv) {
             shown = now();
             break;
         }
+        read_output(start, 0);
         pause_for(0.0005);
     }
+    // Lines the program prints after its first frame, or that were still in the pipe.
+    while (shown >= 0 && output_fd >= 0 && !all_lines_seen() && now() - start < 30.0) read_output(start, 100);
     if (ended) {
         std::fprintf(stderr, "first_frame: %s ended before its first frame\n", argv[first]);
         return 1;
@@ -181,6 +285,7 @@ int main(int argc, char** argv) {
         kill(pid, SIGKILL);
         wait4(pid, &status, 0, &usage);
     }
+    print_lines();
     std::printf("first_frame_ms=%.3f vmhwm_kib=%ld vmrss_kib=%ld maxrss_kib=%ld exit=%d\n",
                 (shown - start) * 1000.0, hwm, rss, usage.ru_maxrss,
                 WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status));

@@ -1,6 +1,8 @@
 # jaggo benchmarks: start-up, peak memory, loader cost and frame allocations of jaggo
-# beside a bare program, all in one run on the current X display. Prints medians and ratios.
-# Usage: perf.py BUILD_DIR [RUNS]   (run by scripts/perf.sh under a private Xvfb)
+# beside a bare program, and jaggo-verdict's time to its verdict beside jaggo's first frame,
+# all in one run on the current X display. Prints medians and ratios.
+# Usage: perf.py BUILD_DIR [RUNS] [verdict]   (run by scripts/perf.sh under a private Xvfb);
+# "verdict" runs the time to the verdict alone.
 import json
 import os
 import statistics
@@ -12,14 +14,16 @@ import time
 build = sys.argv[1]
 runs = int(sys.argv[2]) if len(sys.argv) > 2 else 15
 jaggo = os.path.join(build, "app", "jaggo")
+verdict = os.path.join(build, "app", "jaggo-verdict")
 bare = os.path.join(build, "bench", "bare_window")
 probe = os.path.join(build, "bench", "first_frame")
 loader_bench = os.path.join(build, "bench", "loader_bench")
 counter = os.path.join(build, "tests", "liballoc_counter.so")
 
 
-def first_frame(command):
-    out = subprocess.run([probe, "-s", "1", *command], capture_output=True, text=True, timeout=60, check=True)
+def first_frame(command, *probe_options):
+    out = subprocess.run([probe, *(probe_options or ("-s", "1")), *command], capture_output=True, text=True,
+                         timeout=60, check=True)
     figures = dict(field.split("=") for field in out.stdout.split())
     if figures["exit"] != "0":
         sys.exit("%s exited with %s" % (command, figures["exit"]))
@@ -29,6 +33,29 @@ def first_frame(command):
 def median(values):
     return statistics.median(values)
 
+
+def time_to_verdict():
+    """jaggo-verdict -q from its start to its Verdict: line, beside jaggo's first presented frame and
+    its Context line, in alternating runs; both programs' output read through a pipe alike."""
+    print("== time to the verdict: jaggo-verdict -q beside jaggo, %d runs each" % runs)
+    frame, context, judged = [], [], []
+    for i in range(2 * runs):
+        if i % 2 == 0:
+            figures = first_frame([jaggo], "-s", "0", "-l", "context=Context ")
+            frame.append(float(figures["first_frame_ms"]))
+            context.append(float(figures["context_ms"]))
+        else:
+            judged.append(float(first_frame([verdict, "-q"], "-n", "-l", "verdict=Verdict: ")["verdict_ms"]))
+    for name, values in (("jaggo's first frame", frame), ("jaggo's Context line", context),
+                         ("jaggo-verdict's Verdict line", judged)):
+        print("ms to %-29s median %6.1f   min %6.1f" % (name, median(values), min(values)))
+    print("time to verdict / first frame   median %.3fx   (target <= 1.2x)" % (median(judged) / median(frame)))
+    print("time to verdict / Context line  median %.3fx   (target <= 1.5x)" % (median(judged) / median(context)))
+
+
+if len(sys.argv) > 3 and sys.argv[3] == "verdict":
+    time_to_verdict()
+    sys.exit(0)
 
 # Start-up and memory: rounds of the three programs, the order turning each round.
 # "bare -r" keeps redrawing after its first frame, as jaggo's loop does: once the first
@@ -79,14 +106,18 @@ if "BM_GetStringiFirst" in times:
     print("glGetStringi     first name %.1f ns, last name %.1f ns (the driver walks its list each call)"
           % (times["BM_GetStringiFirst"], times["BM_GetStringiLast"]))
 
-# Heap allocations: jaggo with the counter preloaded, two seconds of frames.
+# Heap allocations: jaggo with the counter preloaded, until 25 steady frames have begun (the
+# counter's FILE.ready) and at least three seconds have passed.
 print("== heap allocations (jaggo preloaded with the allocation counter)")
 if os.path.exists(counter):
     with tempfile.TemporaryDirectory() as scratch:
         report = os.path.join(scratch, "alloc.txt")
         env = dict(os.environ, LD_PRELOAD=counter, JAGGO_ALLOC_REPORT=report)
         proc = subprocess.Popen([jaggo], env=env, stdout=subprocess.DEVNULL)
-        time.sleep(3.0)
+        started = time.monotonic()
+        while time.monotonic() - started < 60 and proc.poll() is None and (
+                not os.path.exists(report + ".ready") or time.monotonic() - started < 3.0):
+            time.sleep(0.1)
         subprocess.run(["xdotool", "search", "--name", "^Jaggoscope$", "key", "Escape"],
                        capture_output=True, timeout=10)
         proc.wait(15)
@@ -107,3 +138,5 @@ if os.path.exists(counter):
           % figures["startup_ours"])
 else:
     print("skipped: %s not built" % counter)
+
+time_to_verdict()

@@ -1,15 +1,21 @@
-# The loader's fuzz target: its seed corpus replayed as an ordinary test in every
-# build, and with JAGGO_FUZZ (the fuzz preset) the libFuzzer binary scripts/fuzz.sh runs.
-set(jaggo_fuzz_sources ${CMAKE_CURRENT_LIST_DIR}/fuzz/loader_fuzz.cpp)
-set(jaggo_fuzz_corpus ${CMAKE_CURRENT_LIST_DIR}/fuzz/corpus)
+# The fuzz targets of the loader and of the picture analysis: each one's seed corpus replayed as an
+# ordinary test in every build, and with JAGGO_FUZZ (the fuzz preset) the libFuzzer binaries
+# scripts/fuzz.sh runs.
+set(jaggo_fuzz_dir ${CMAKE_CURRENT_LIST_DIR}/fuzz)
 
-add_executable(loader_fuzz_replay ${jaggo_fuzz_sources} ${CMAKE_CURRENT_LIST_DIR}/fuzz/replay_main.cpp)
-target_link_libraries(loader_fuzz_replay PRIVATE jaggo::gl_loader jaggo_test_support)
-add_test(NAME loader_fuzz_corpus COMMAND loader_fuzz_replay ${jaggo_fuzz_corpus})
-set_tests_properties(loader_fuzz_corpus PROPERTIES LABELS unit)
+# name: the target (NAME_replay, NAME_corpus for the test); the corpus is fuzz/CORPUS.
+function(jaggo_fuzz_target name corpus)
+  cmake_parse_arguments(PARSE_ARGV 2 arg "" "" "LIBS")
+  add_executable(${name}_replay ${jaggo_fuzz_dir}/${name}.cpp ${jaggo_fuzz_dir}/replay_main.cpp)
+  target_link_libraries(${name}_replay PRIVATE ${arg_LIBS})
+  add_test(NAME ${name}_corpus COMMAND ${name}_replay ${jaggo_fuzz_dir}/${corpus})
+  set_tests_properties(${name}_corpus PROPERTIES LABELS unit)
+  if(JAGGO_FUZZ)
+    add_executable(${name} ${jaggo_fuzz_dir}/${name}.cpp)
+    target_link_libraries(${name} PRIVATE ${arg_LIBS})
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  endif()
+endfunction()
 
-if(JAGGO_FUZZ)
-  add_executable(loader_fuzz ${jaggo_fuzz_sources})
-  target_link_libraries(loader_fuzz PRIVATE jaggo::gl_loader jaggo_test_support)
-  target_link_options(loader_fuzz PRIVATE -fsanitize=fuzzer)
-endif()
+jaggo_fuzz_target(loader_fuzz corpus LIBS jaggo::gl_loader jaggo_test_support)
+jaggo_fuzz_target(picture_fuzz picture_corpus LIBS jaggo::picture)

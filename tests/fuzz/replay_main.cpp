@@ -1,11 +1,12 @@
 // jaggo fuzz target: replays saved inputs without a fuzzing engine, so any compiler runs the corpus.
-// Usage: loader_fuzz_replay PATH...; each PATH is an input file or a folder of them.
+// Usage: NAME_replay PATH...; each PATH is an input file or a folder of them.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
@@ -22,6 +23,8 @@ void replay(const std::filesystem::path& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const std::string program = std::filesystem::path(argv[0]).filename().string();
+    const char* name = program.c_str();
     int inputs = 0;
     for (int i = 1; i < argc; ++i) {
         const std::filesystem::path path = argv[i];
@@ -36,15 +39,15 @@ int main(int argc, char** argv) {
             replay(path);
             ++inputs;
         } else {
-            std::fprintf(stderr, "loader_fuzz_replay: no such input: %s\n", argv[i]);
+            std::fprintf(stderr, "%s: no such input: %s\n", name, argv[i]);
             return 1;
         }
     }
     // A corpus that cannot be found must not pass as one that was replayed.
     if (inputs == 0) {
-        std::fprintf(stderr, "loader_fuzz_replay: no inputs\n");
+        std::fprintf(stderr, "%s: no inputs\n", name);
         return 1;
     }
-    std::printf("loader_fuzz_replay: %d inputs replayed\n", inputs);
+    std::printf("%s: %d inputs replayed\n", name, inputs);
     return 0;
 }

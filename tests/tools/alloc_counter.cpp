@@ -13,6 +13,9 @@
 // that caller lies in the executable. After the warm-up frames (JAGGO_ALLOC_WARMUP, 10 by
 // default) the counts go to FILE as key=value lines when the frames end. FILE.ready appears
 // once 25 steady frames have begun, so a test can wait for them however slowly the machine draws.
+// The first frame begins at the first glfwGetFramebufferSize (each frame asks for its size before
+// it draws); what jaggo's code allocates from there to the first swap is counted apart too, blocks
+// and bytes asked for, within the start-up figures: jaggo-verdict's judged frame is that frame.
 //
 // With JAGGO_ALLOC_LIVE=FILE it also keeps jaggo's own live heap: every main-thread block whose first
 // caller lies in the executable is remembered until it is freed. After each glfwSwapBuffers, FILE (a
@@ -62,8 +65,11 @@ long frames = 0;                  // glfwSwapBuffers calls begun
 constexpr long ready_after = 25;  // steady frames begun before FILE.ready is made
 char ready_path[4096] = "";
 
+bool first_frame = false;  // the first frame has begun (and start-up goes on to its swap)
 long startup_ours = 0;
 long startup_other = 0;
+long first_frame_ours = 0;
+unsigned long first_frame_ours_bytes = 0;
 long steady_ours = 0;
 long steady_draw_other = 0;
 long steady_swap = 0;
@@ -191,8 +197,8 @@ bool is_ours(void* caller) {
     return caller != nullptr && in(exe_ranges, exe_count, reinterpret_cast<std::uintptr_t>(caller));
 }
 
-// Counts one new block (called with `inside` clear).
-void count_block(void* block) {
+// Counts one new block of size bytes asked for (called with `inside` clear).
+void count_block(void* block, std::size_t size) {
     ++thread_blocks;
     // The stack is walked once a block, for the live heap and the frame attribution alike.
     void* caller = nullptr;
@@ -223,6 +229,10 @@ void count_block(void* block) {
     const bool ours = is_ours(caller);
     if (phase == startup) {
         ++(ours ? startup_ours : startup_other);
+        if (ours && first_frame) {
+            ++first_frame_ours;
+            first_frame_ours_bytes += size;
+        }
     } else if (ours) {
         ++steady_ours;
     } else {
@@ -238,10 +248,12 @@ void write_report() {
     int used =
         std::snprintf(text, sizeof text,
                       "warmup=%ld\nframes=%ld\nsteady_frames=%ld\nstartup_ours=%ld\nstartup_other=%ld\n"
+                      "first_frame_ours=%ld\nfirst_frame_ours_bytes=%lu\n"
                       "steady_ours=%ld\nsteady_draw_other=%ld\nsteady_swap=%ld\nsteady_poll=%ld\n"
                       "steady_other_threads=%ld\n",
                       warmup, frames, frames > warmup ? frames - warmup : 0, startup_ours, startup_other,
-                      steady_ours, steady_draw_other, steady_swap, steady_poll, steady_other_threads.load());
+                      first_frame_ours, first_frame_ours_bytes, steady_ours, steady_draw_other, steady_swap,
+                      steady_poll, steady_other_threads.load());
     for (int i = 0; i < other_caller_count && used > 0 && used < static_cast<int>(sizeof text) - 200; ++i) {
         Dl_info where{};
         const char* name = dladdr(other_callers[i], &where) != 0 && where.dli_fname ? where.dli_fname : "?";
@@ -314,26 +326,26 @@ long jaggo_alloc_frees() {
 
 void* malloc(std::size_t size) noexcept {
     void* block = __libc_malloc(size);
-    if (block != nullptr && !inside) count_block(block);
+    if (block != nullptr && !inside) count_block(block, size);
     return block;
 }
 
 void* calloc(std::size_t count, std::size_t size) noexcept {
     void* block = __libc_calloc(count, size);
-    if (block != nullptr && !inside) count_block(block);
+    if (block != nullptr && !inside) count_block(block, count * size);
     return block;
 }
 
 void* realloc(void* old, std::size_t size) noexcept {
     void* block = __libc_realloc(old, size);
     if (old != nullptr && (block != nullptr || size == 0) && tracking_live) live_remove(old);
-    if (block != nullptr && !inside) count_block(block);
+    if (block != nullptr && !inside) count_block(block, size);
     return block;
 }
 
 void* memalign(std::size_t alignment, std::size_t size) noexcept {
     void* block = __libc_memalign(alignment, size);
-    if (block != nullptr && !inside) count_block(block);
+    if (block != nullptr && !inside) count_block(block, size);
     return block;
 }
 
@@ -371,6 +383,12 @@ void glfwSwapBuffers(GLFWwindow* window) {
     real(window);
     if (main_thread && phase != shutdown) phase = draw;
     if (main_thread && tracking_live) show_live();
+}
+
+void glfwGetFramebufferSize(GLFWwindow* window, int* width, int* height) {
+    static auto real = next<void (*)(GLFWwindow*, int*, int*)>("glfwGetFramebufferSize");
+    if (main_thread && phase == startup) first_frame = true;
+    real(window, width, height);
 }
 
 void glfwPollEvents() {

@@ -1,11 +1,14 @@
 # jaggo tests: long runs on a private Xvfb: repeated start and Escape, jaggo's own live heap under
-# resizes and Space presses, and the heap allocations of the steady frame loop.
+# resizes and Space presses, and the heap allocations of the steady frame loop (jaggo's, and
+# jaggo-verdict's judged frame and the frames after it).
 import os
+import subprocess
 import tempfile
 import time
 import unittest
 
 from harness import xsession as xs
+from jaggo_display import x11
 
 DISPLAY = None
 SERVER = None
@@ -106,28 +109,31 @@ class Soak(unittest.TestCase):
 
 
 class FrameAllocations(unittest.TestCase):
-    """jaggo preloaded with the allocation counter (tests/tools/alloc_counter.cpp)."""
+    """jaggo and jaggo-verdict preloaded with the allocation counter (tests/tools/alloc_counter.cpp)."""
 
-    def test_steady_frames_allocate_nothing_in_our_code(self):
+    def counted_run(self, command, title):
+        """Runs command with the counter until 25 steady frames have begun, then presses Escape: its
+        status, its standard output and the counter's figures."""
         counter = os.environ.get("JAGGO_ALLOC_COUNTER")
         if not counter:
             self.skipTest("JAGGO_ALLOC_COUNTER is not set")
         with tempfile.TemporaryDirectory() as scratch:
             report = os.path.join(scratch, "alloc.txt")
-            proc = xs.start_jaggo(DISPLAY, "-x", LD_PRELOAD=counter, JAGGO_ALLOC_REPORT=report)
+            proc = subprocess.Popen(command, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                                    stderr=subprocess.PIPE,
+                                    env=xs.env_for(DISPLAY, LD_PRELOAD=counter, JAGGO_ALLOC_REPORT=report))
+            proc.pending = b""
             try:
-                window = xs.find_window(DISPLAY, proc)
+                window = x11.find_window(DISPLAY, title, lambda: proc.poll() is None)
                 if window is None:
                     self.fail("no Jaggoscope window: status %s, %r" % (proc.poll(), xs.end(proc)))
                 # The counter marks the moment 25 steady frames have begun; a
                 # loaded machine draws slowly, so wait for it rather than a time.
-                end = time.monotonic() + 60
-                while not os.path.exists(report + ".ready") and proc.poll() is None and time.monotonic() < end:
-                    xs.wait_for_picture(DISPLAY, window, proc, xs.drawn)  # the first frame, or its end
+                xs.wait_until(lambda: proc.poll() is None, lambda: os.path.exists(report + ".ready"), 60)
                 status = xs.escape(DISPLAY, proc, window, 30)
             finally:
                 out, err = xs.end(proc)
-            self.assertEqual(status, 0, err)
+            self.assertIsNotNone(status, "still running after Escape")
             self.assertEqual(err, "")
             with open(report) as f:
                 lines = f.read().splitlines()
@@ -139,14 +145,27 @@ class FrameAllocations(unittest.TestCase):
         callers = sorted({line.partition("=")[2] for line in lines if line.startswith("steady_other_caller=")})
         print("\n".join(line for line in lines if not line.startswith("steady_other_caller=")))
         print("library callers allocating in steady frames: " + ", ".join(callers))
+        self.assertGreaterEqual(figures["steady_frames"], 20)
+        return status, out, figures
 
+    def test_steady_frames_allocate_nothing_in_our_code(self):
+        status, out, figures = self.counted_run([*xs.jaggo_command(), "-x"], "^Jaggoscope$")
+        self.assertEqual(status, 0)
         # The extension list after the report's second rule, one name a line.
         extensions = [line for line in out.split("-" * 61 + "\n", 2)[-1].splitlines() if line]
         self.assertGreater(len(extensions), 0, out)
         # The counter saw the loader's list, one block per name and the array:
         # our allocations are seen and attributed, so the zero below means something.
         self.assertGreaterEqual(figures["startup_ours"], len(extensions) + 1)
-        self.assertGreaterEqual(figures["steady_frames"], 20)
+        self.assertEqual(figures["first_frame_ours"], 0)
+        self.assertEqual(figures["steady_ours"], 0)
+
+    def test_the_judged_frame_allocates_its_picture_once_and_later_frames_nothing(self):
+        status, out, figures = self.counted_run([os.environ["JAGGO_VERDICT_BIN"]], "^Jaggoscope")
+        self.assertIn("\nVerdict: ", out)
+        self.assertIn(status, (0, 3, 4), out)
+        # One block for the picture: 800x400 pixels of four bytes, as the framebuffer has them.
+        self.assertEqual((figures["first_frame_ours"], figures["first_frame_ours_bytes"]), (1, 800 * 400 * 4))
         self.assertEqual(figures["steady_ours"], 0)
 
 
