@@ -32,7 +32,7 @@ class CommandLine(unittest.TestCase):
         for args in (["-h"], ["-x", "-h"], ["-s", "8", "-h"], ["-xh"], ["-h", "-q"]):
             with self.subTest(args=args):
                 r = run(*args)
-                self.assertEqual(r.stdout, USAGE)
+                self.assertEqual(r.stdout, USAGE, msg=repr(r))
                 self.assertEqual(r.stderr, "")
                 self.assertEqual(r.returncode, 0)
 
@@ -40,7 +40,7 @@ class CommandLine(unittest.TestCase):
         for args in (["-q"], ["-s"], ["-x", "-s"], ["-q", "-h"], ["-:"], ["-xq"], ["-s8", "-y"]):
             with self.subTest(args=args):
                 r = run(*args)
-                self.assertEqual(r.stdout, USAGE)
+                self.assertEqual(r.stdout, USAGE, msg=repr(r))
                 self.assertEqual(r.stderr, "")
                 self.assertEqual(r.returncode, 1)
 
