@@ -39,7 +39,7 @@ class CommandLine(unittest.TestCase):
         for args in (["-h"], ["-x", "-h"], ["-s", "8", "-h"], ["-xh"], ["-h", "-q"]):
             with self.subTest(args=args):
                 r = run(*args)
-                self.assertEqual(r.stdout, USAGE)
+                self.assertEqual(r.stdout, USAGE, msg=repr(r))
                 self.assertEqual(r.stderr, "")
                 self.assertEqual(r.returncode, 0)
 
@@ -47,7 +47,7 @@ class CommandLine(unittest.TestCase):
         for args in (["-q"], ["-s"], ["-x", "-s"], ["-q", "-h"], ["-:"], ["-xq"], ["-s8", "-y"]):
             with self.subTest(args=args):
                 r = run(*args)
-                self.assertEqual(r.stdout, USAGE)
+                self.assertEqual(r.stdout, USAGE, msg=repr(r))
                 self.assertEqual(r.stderr, "")
                 self.assertEqual(r.returncode, 1)
 

@@ -35,12 +35,20 @@ def display_prefix():
 
     Wine ties a session's desktop to the display of the program that started
     it, and the tests without a display share the build's prefix: this one is
-    a copy of it, hard-linked (Wine replaces its registry files by renaming)."""
+    a copy of it. Its drive_c is hard-linked (a session only reads the DLLs
+    there); the files at its top, the registry among them, are copies of their
+    own: Wine rewrites a registry file in place when it has more than one link,
+    and the two sessions, running at once, would overwrite each other's."""
     base = os.environ["WINEPREFIX"]
     own = base + "-display"
     if not os.path.exists(os.path.join(own, "system.reg")):
         shutil.rmtree(own, ignore_errors=True)
         subprocess.run(["cp", "-al", base, own], check=True, timeout=120)
+        for name in os.listdir(base):
+            path = os.path.join(base, name)
+            if os.path.isfile(path) and not os.path.islink(path):
+                os.unlink(os.path.join(own, name))
+                shutil.copy2(path, os.path.join(own, name))
     return own
 
 
