@@ -1,7 +1,7 @@
 # jaggo benchmarks: start-up, peak memory, loader cost and frame allocations of jaggo
 # beside a bare program, and jaggo-verdict's time to its verdict beside jaggo's first frame,
 # all in one run on the current X display. Prints medians and ratios.
-# Usage: perf.py BUILD_DIR [RUNS] [verdict]   (run by scripts/perf.sh under a private Xvfb);
+# Usage: perf.py BUILD_DIR [RUNS] [verdict]   (run by bench/perf.sh under a private Xvfb);
 # "verdict" runs the time to the verdict alone.
 import json
 import os

@@ -59,7 +59,7 @@ if wants fresh; then
             for release in $1; do
                 tests=${JAGGO_FRESH_TESTS:-release}
                 [ -n "${JAGGO_FRESH_TESTS:-}" ] || [ "$release" != "$2" ] || tests=none
-                scripts/fresh-check.sh "$release" --tests "$tests" >"build-fresh/$release.log" 2>&1 ||
+                tools/fresh-check.sh "$release" --tests "$tests" >"build-fresh/$release.log" 2>&1 ||
                     echo "$release" >>build-fresh/failed
             done' _ "$releases" "$here" &
         fresh_pids+=($!)
@@ -80,7 +80,7 @@ run_suite() {  # preset [test preset]
 }
 
 if wants format; then
-    scripts/check-format.sh || failed=1
+    tools/check-format.sh || failed=1
 fi
 if wants dev; then
     if [ "${JAGGO_QUICK:-}" = 1 ]; then
@@ -144,7 +144,7 @@ fi
 
 if wants fuzz; then
     echo "== fuzzing"
-    scripts/fuzz.sh 30 || failed=1
+    tools/fuzz.sh 30 || failed=1
 fi
 
 if [ ${#fresh_pids[@]} -gt 0 ]; then

@@ -1,6 +1,6 @@
 # The fuzz targets of the loader and of the picture analysis: each one's seed corpus replayed as an
 # ordinary test in every build, and with JAGGO_FUZZ (the fuzz preset) the libFuzzer binaries
-# scripts/fuzz.sh runs.
+# tools/fuzz.sh runs.
 set(jaggo_fuzz_dir ${CMAKE_CURRENT_LIST_DIR}/fuzz)
 
 # name: the target (NAME_replay, NAME_corpus for the test); the corpus is fuzz/CORPUS.

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# jaggo tests: scripts/fresh-check.sh ends with one clear line and a non-zero status on a bad
+# jaggo tests: tools/fresh-check.sh ends with one clear line and a non-zero status on a bad
 # release, an unreachable mirror and a failed debootstrap, leaving no root behind.
 # Usage: test_fresh_check.sh SOURCE_DIR. Exits 77 (skipped) when not root or without debootstrap.
 set -euo pipefail
 
-script=$1/scripts/fresh-check.sh
+script=$1/tools/fresh-check.sh
 # shellcheck source=tests/harness/prerequisites.sh
 source "$(dirname "$0")/../harness/prerequisites.sh"
 [ "$(id -u)" -eq 0 ] || missing "root (fresh-check.sh mounts and uses chroot)"

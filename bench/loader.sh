@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # jaggo: builds and runs the entry-point loader's benchmarks (Release build, not a test),
 # under a private X server so that the real-context pair runs too.
-# Usage: scripts/bench.sh [benchmark options...]; JAGGO_BENCH_DIR overrides the build dir.
+# Usage: bench/loader.sh [benchmark options...]; JAGGO_BENCH_DIR overrides the build dir.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -10,7 +10,7 @@
 # in the format, dev and macOS suites, and its Wine and cross compiler in the Windows suite; the dev
 # suite as quick runs it, since the package was built and tested above) or full (all of it but the
 # fresh systems).
-# Usage: scripts/fresh-check.sh bookworm|trixie|forky [--tests none|quick|release|full]
+# Usage: tools/fresh-check.sh bookworm|trixie|forky [--tests none|quick|release|full]
 #        (as root; needs debootstrap, chroot, git, python3)
 #
 # The base root (debootstrap --variant=minbase from the machine's configured mirror) is kept as
@@ -32,7 +32,7 @@ cd "$(dirname "$0")/.."
 repo=$PWD
 started=$SECONDS
 
-usage="scripts/fresh-check.sh bookworm|trixie|forky [--tests none|quick|release|full]"
+usage="tools/fresh-check.sh bookworm|trixie|forky [--tests none|quick|release|full]"
 release=${1:-}
 case "$release" in
     bookworm | trixie | forky) ;;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # jaggo: checks that every C++ source follows .clang-format; exits non-zero on any difference.
-# Usage: scripts/check-format.sh [--fix]  (--fix rewrites the files in place instead).
+# Usage: tools/check-format.sh [--fix]  (--fix rewrites the files in place instead).
 #
 # clang-format's output changes between its major versions. The code is written so that the
 # versions of Debian 12, 13 and 14 (14, 19 and 21) all leave it as it is, and the check runs on
@@ -28,7 +28,7 @@ if [ "${1:-}" = --fix ]; then
     exit 0
 fi
 if ! clang-format --dry-run -Werror "${files[@]}"; then
-    echo "check-format: the files above differ from .clang-format (clang-format $major); scripts/check-format.sh --fix rewrites them"
+    echo "check-format: the files above differ from .clang-format (clang-format $major); tools/check-format.sh --fix rewrites them"
     exit 1
 fi
 echo "check-format: ${#files[@]} files follow .clang-format (clang-format $major)"

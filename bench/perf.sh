@@ -3,7 +3,7 @@
 # frame and peak memory beside a bare program, load_gl beside the raw lookups, the
 # heap allocations of the frame loop, and jaggo-verdict's time to its verdict beside jaggo's
 # first frame. One Release build, one private Xvfb, one run.
-# Usage: scripts/perf.sh [RUNS] [verdict]   (default 15; "verdict": the time to the verdict alone);
+# Usage: bench/perf.sh [RUNS] [verdict]   (default 15; "verdict": the time to the verdict alone);
 # JAGGO_PERF_DIR overrides the build dir.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # jaggo: builds the fuzz targets (the `fuzz` CMake preset: clang, libFuzzer, ASan + UBSan), the
 # entry-point loader's and the picture analysis's, and runs each for half the time given.
-# Usage: scripts/fuzz.sh [SECONDS]  (default 30 in all). Exits non-zero on any crash, leak or UB found.
+# Usage: tools/fuzz.sh [SECONDS]  (default 30 in all). Exits non-zero on any crash, leak or UB found.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
