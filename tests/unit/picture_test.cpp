@@ -15,12 +15,15 @@ namespace {
 
 using namespace jaggo::picture;
 
-// The scene's numbers, written again on purpose: this test is an independent reading of them.
-constexpr int width = 800, height = 400;
-constexpr double side = 240.0, centre_offset = 200.0;
+// The scene's numbers at a scale of 1, written again on purpose: this test is an independent
+// reading of them.
+constexpr int base_width = 800, base_height = 400;
+constexpr double base_side = 240.0, base_offset = 200.0;
 
 struct Picture {
-    std::vector<std::uint8_t> pixels = std::vector<std::uint8_t>(width * height * 4, 0);
+    int width = base_width, height = base_height;
+    std::vector<std::uint8_t> pixels =
+        std::vector<std::uint8_t>(static_cast<std::size_t>(width * height * 4), 0);
     Image image() const { return {pixels.data(), width, height}; }
     void paint(int x, int y, int w, int h, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
         for (int row = y; row < y + h; ++row) {
@@ -32,9 +35,15 @@ struct Picture {
     }
 };
 
-// Two squares turned by degrees, the left resolved from left_samples, the right from right_samples.
-Picture squares(int left_samples, int right_samples, bool gamma = false, double degrees = 30.0) {
-    Picture picture;
+// Two squares turned by degrees, the left resolved from left_samples, the right from right_samples,
+// in a framebuffer scale times the window's size (a scaled output's).
+Picture squares(int left_samples, int right_samples, bool gamma = false, double degrees = 30.0,
+                int scale = 1) {
+    Picture picture{
+        base_width * scale, base_height * scale,
+        std::vector<std::uint8_t>(static_cast<std::size_t>(base_width * base_height * 4 * scale * scale))};
+    const int width = picture.width, height = picture.height;
+    const double side = base_side * scale, centre_offset = base_offset * scale;
     const double a = degrees * 3.141592653589793 / 180.0;
     const double c = std::cos(a), s = std::sin(a);
     for (const auto& [cx, n] : {std::pair{width / 2.0 - centre_offset, left_samples},
@@ -42,7 +51,7 @@ Picture squares(int left_samples, int right_samples, bool gamma = false, double 
         const int step =
             n % 3 != 0 ? 3 : (n % 5 != 0 ? 5 : 7);  // a rook pattern: one sample a row and column
         for (int y = 0; y < height; ++y) {
-            for (int x = static_cast<int>(cx) - 180; x < static_cast<int>(cx) + 180; ++x) {
+            for (int x = static_cast<int>(cx) - 180 * scale; x < static_cast<int>(cx) + 180 * scale; ++x) {
                 int covered = 0;
                 for (int i = 0; i < n; ++i) {
                     const double dx = x + (i + 0.5) / n - cx,
@@ -77,15 +86,18 @@ TEST(Picture, SampleCountsAreReadFromTheRecurringGreyLevels) {
                  {1, 16, false, "16 32 48 64 80 96 112 128 143 159 175 191 207 223 239"},
                  {4, 4, false, "64 128 191"},
                  {1, 4, true, "137 188 225"}};
-    for (const auto& t : cases) {
-        SCOPED_TRACE(testing::Message() << t.left << " and " << t.right << (t.gamma ? " gamma" : ""));
-        const Picture p = squares(t.left, t.right, t.gamma);
-        const Judgement j = judge_picture(p.image(), t.right);
-        EXPECT_EQ(j.left.samples, t.left);
-        EXPECT_EQ(j.right.samples, t.right);
-        EXPECT_EQ(j.right.gamma, t.gamma);
-        EXPECT_EQ(levels(j.right), t.right_levels);
-        EXPECT_EQ(j.squares.left.greys == 0, t.left == 1);
+    for (int scale = 1; scale <= 2; ++scale) {  // 2: a framebuffer of a scale-2 output, 1600x800
+        for (const auto& t : cases) {
+            SCOPED_TRACE(testing::Message()
+                         << t.left << " and " << t.right << (t.gamma ? " gamma" : "") << " scale " << scale);
+            const Picture p = squares(t.left, t.right, t.gamma, 30.0, scale);
+            const Judgement j = judge_picture(p.image(), t.right);
+            EXPECT_EQ(j.left.samples, t.left);
+            EXPECT_EQ(j.right.samples, t.right);
+            EXPECT_EQ(j.right.gamma, t.gamma);
+            EXPECT_EQ(levels(j.right), t.right_levels);
+            EXPECT_EQ(j.squares.left.greys == 0, t.left == 1);
+        }
     }
 }
 
