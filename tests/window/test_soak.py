@@ -8,7 +8,7 @@ import time
 import unittest
 
 from harness import xsession as xs
-from jaggo_display import x11
+from harness import x11
 
 DISPLAY = None
 SERVER = None
