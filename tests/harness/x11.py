@@ -2,10 +2,9 @@
 # windows found by name, their pixels read back (XGetImage through ctypes), closed as a window manager
 # closes them, and xdotool on it. Nothing here moves, raises or focuses a window.
 import ctypes
-import ctypes.util
 import subprocess
 
-from jaggo_display import wait
+from jaggo_display import wait, xvfb
 from jaggo_display.xvfb import env_for
 
 
@@ -53,17 +52,13 @@ _xlib = None
 
 
 def xlib():
-    """Xlib through ctypes, its prototypes declared once for every helper of the tests."""
+    """Xlib through ctypes: the product's (opening a display), with the prototypes of what the tests
+    do with its windows declared once for every helper of the tests."""
     global _xlib
     if _xlib is None:
-        x11 = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
-        x11.XOpenDisplay.restype = ctypes.c_void_p
-        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-        x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-        x11.XDefaultScreen.argtypes = [ctypes.c_void_p]
+        x11 = xvfb.xlib()
         x11.XFlush.argtypes = [ctypes.c_void_p]
         x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
-        x11.XFree.argtypes = [ctypes.c_void_p]
         x11.XSetErrorHandler.restype = ctypes.c_void_p
         x11.XSetErrorHandler.argtypes = [ctypes.c_void_p]
         x11.XGetWindowAttributes.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(_XWindowAttributes)]
