@@ -152,6 +152,9 @@ class Verdict(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.samples = format_samples()
+        # Where the display offers no 4-sample format (Xvfb without multisampled visuals), a
+        # 4-sample request is granted none: the verdict is then "no multisampling".
+        cls.granted = 4 if 4 in cls.samples.values() else 0
 
     def check_format(self, line, samples):
         index = int(line.split()[1])
@@ -159,7 +162,8 @@ class Verdict(unittest.TestCase):
         return index
 
     def test_agrees_at_four_samples_and_without(self):
-        for args, samples, seen in ((), 4, "4 samples"), (("-s", "0"), 0, "no multisampling"):
+        agreed = "4 samples" if self.granted else "no multisampling"
+        for args, samples, seen in ((), self.granted, agreed), (("-s", "0"), 0, "no multisampling"):
             with self.subTest(args=args):
                 status, out, err = verdict("-q", *args)
                 self.assertEqual((status, err), (0, ""))
@@ -185,16 +189,18 @@ class Verdict(unittest.TestCase):
         status, out, err = verdict("-q", "-j")
         self.assertEqual((status, err, len(out)), (0, "", 1))
         run = json.loads(out[0])
-        self.assertEqual(self.samples[run["configuration"]], 4)
+        self.assertEqual(self.samples[run["configuration"]], self.granted)
+        agreed = "4 samples" if self.granted else "no multisampling"
         strings = dict(line.split("=", 1) for line in probe("strings", str(run["configuration"])).splitlines())
         keys = ["asked", "gl_samples", "vendor", "renderer", "version", "glsl_version", "verdict", "status"]
         self.assertEqual([run[k] for k in keys],
-                         [4, 4, strings["vendor"], strings["renderer"], strings["version"], strings["glsl"],
-                          "the picture agrees with the report: 4 samples", 0])
+                         [4, self.granted, strings["vendor"], strings["renderer"], strings["version"],
+                          strings["glsl"], "the picture agrees with the report: " + agreed, 0])
         self.assertEqual(run["left"], {"samples": 1, "levels": [], "gamma_correct": False, "intermediate_pixels": 0})
         right = run["right"]
-        self.assertEqual((right["samples"], len(right["levels"]), right["gamma_correct"]), (4, 3, False))
-        self.assertGreater(right["intermediate_pixels"], 200)
+        self.assertEqual((right["samples"], len(right["levels"]), right["gamma_correct"]),
+                         (max(1, self.granted), max(0, self.granted - 1), False))
+        self.assertEqual(right["intermediate_pixels"] > 200, self.granted > 0)
 
     def test_a_driver_claiming_8_samples_is_contradicted(self):
         with tempfile.TemporaryDirectory() as folder:
@@ -203,10 +209,11 @@ class Verdict(unittest.TestCase):
                         os.path.join(folder, "glfwreal.dll"))
             status, out, err = verdict("-q", folder=folder)
         self.assertEqual((status, err), (3, ""))
-        self.check_format(out[1], 4)
+        self.check_format(out[1], self.granted)
         self.assertTrue(out[1].endswith(" reports MSAA is available with 8 samples"), out[1])
+        shown = "4 samples" if self.granted else "no multisampling"  # a lie either way
         self.assertEqual(out[-1], "Verdict: CONTRADICTION: the context reports 8 samples, "
-                                  "but the right square shows 4 samples")
+                                  "but the right square shows " + shown)
         print(out[1], out[-1], sep="\n", file=sys.stderr)
 
 
