@@ -18,7 +18,12 @@ target_link_options(wgl_probe PRIVATE -static)
 # export table, so they follow whichever GLFW the build uses.
 execute_process(COMMAND ${CMAKE_OBJDUMP} -p ${JAGGO_GLFW_WINDOWS_DIR}/glfw3.dll OUTPUT_VARIABLE glfw_dump
                 COMMAND_ERROR_IS_FATAL ANY)
-string(REGEX MATCHALL "\\[ *[0-9]+\\] glfw[A-Za-z0-9_]+" glfw_exports "${glfw_dump}")
+# An export's line: "[  2] glfwCreateWindow", or with binutils 2.44 "[  2] +base[  3]  0002 glfwCreateWindow".
+string(REGEX MATCHALL "\\[ *[0-9]+\\][^\n]* glfw[A-Za-z0-9_]+" glfw_exports "${glfw_dump}")
+list(LENGTH glfw_exports glfw_export_count)
+if(glfw_export_count LESS 20)  # a proxy without GLFW's functions would leave the program unloadable
+  message(FATAL_ERROR "read only ${glfw_export_count} exports from ${JAGGO_GLFW_WINDOWS_DIR}/glfw3.dll with ${CMAKE_OBJDUMP}")
+endif()
 set(glfw_def "LIBRARY glfw3.dll\nEXPORTS\n  glfwGetProcAddress\n")
 foreach(entry IN LISTS glfw_exports)
   string(REGEX REPLACE ".* " "" name "${entry}")
