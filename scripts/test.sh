@@ -55,13 +55,16 @@ if wants fresh; then
         releases=${JAGGO_FRESH_RELEASES:-bookworm trixie}
         # A process group of its own, so that a test command that ends early ends it too (fresh-check
         # then unmounts and removes its root).
+        # The roots run beside each other too: each is mostly unpacking packages at first, and one
+        # after the other they would take longer than the host's suites.
         setsid -w bash -c '
             for release in $1; do
                 tests=${JAGGO_FRESH_TESTS:-release}
                 [ -n "${JAGGO_FRESH_TESTS:-}" ] || [ "$release" != "$2" ] || tests=none
-                tools/fresh-check.sh "$release" --tests "$tests" >"build-fresh/$release.log" 2>&1 ||
-                    echo "$release" >>build-fresh/failed
-            done' _ "$releases" "$here" &
+                { tools/fresh-check.sh "$release" --tests "$tests" >"build-fresh/$release.log" 2>&1 ||
+                    echo "$release" >>build-fresh/failed; } &
+            done
+            wait' _ "$releases" "$here" &
         fresh_pids+=($!)
         trap '[ ${#fresh_pids[@]} -eq 0 ] || kill -TERM -- "-${fresh_pids[0]}" 2>/dev/null || true' EXIT
         for release in $releases; do
