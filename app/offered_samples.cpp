@@ -7,11 +7,9 @@
 #if defined(_WIN32)
 #define GLFW_EXPOSE_NATIVE_WIN32
 #include <GLFW/glfw3native.h>
-#elif !defined(__APPLE__)
-#include <cstdint>
-
-#include "app/loaded_library.h"
 #endif
+
+#include "app/context_api.h"
 
 namespace jaggo {
 
@@ -49,18 +47,6 @@ constexpr int wgl_pixel_type = 0x2013;            // WGL_PIXEL_TYPE_ARB
 constexpr int wgl_type_rgba = 0x202B;             // WGL_TYPE_RGBA_ARB
 constexpr int wgl_samples = 0x2042;               // WGL_SAMPLES_ARB
 using GetPixelFormatAttribivFn = BOOL(WINAPI*)(HDC, int, int, UINT, const int*, int*);
-
-// True when WGL made the window's context. GLFW 3.2 added EGL contexts and the
-// attribute that tells them apart; an older library knows only WGL and reports
-// an error for the attribute, so it is asked only from 3.2 on.
-bool context_is_wgl(GLFWwindow* window) {
-    int major = 0;
-    int minor = 0;
-    int revision = 0;
-    glfwGetVersion(&major, &minor, &revision);
-    if (major == 3 && minor < 2) return true;
-    return glfwGetWindowAttrib(window, GLFW_CONTEXT_CREATION_API) == GLFW_NATIVE_CONTEXT_API;
-}
 
 // A pixel format whose attributes cannot be read is left out; so without WGL_ARB_multisample,
 // whose samples attribute the query then refuses, nothing is listed.
@@ -102,12 +88,9 @@ OfferedSamples offered_sample_counts(GLFWwindow*) {
 
 namespace {
 
-// The little of Xlib, GLX and EGL needed here, declared without their headers.
-using Display = void;
+// What else of Xlib, GLX and EGL is needed here (app/context_api.h has the rest).
 using GLXFBConfig = void*;
-using EGLDisplay = void*;
 using EGLConfig = void*;
-constexpr int glx_success = 0;             // Success
 constexpr int glx_drawable_type = 0x8010;  // GLX_DRAWABLE_TYPE
 constexpr int glx_render_type = 0x8011;    // GLX_RENDER_TYPE
 constexpr int glx_window_bit = 0x0001;     // GLX_WINDOW_BIT
@@ -120,38 +103,27 @@ constexpr std::int32_t egl_renderable_type = 0x3040;                   // EGL_RE
 constexpr std::int32_t egl_window_bit = 0x0004;                        // EGL_WINDOW_BIT
 constexpr std::int32_t egl_opengl_bit = 0x0008;                        // EGL_OPENGL_BIT
 constexpr std::int32_t egl_opengl_es_bits = 0x0001 | 0x0004 | 0x0040;  // EGL_OPENGL_ES_BIT, ES2, ES3
-constexpr unsigned egl_true = 1;                                       // EGL_TRUE
 
-using GlfwGetX11DisplayFn = Display* (*)();
 using XDefaultScreenFn = int (*)(Display*);
 using XFreeFn = int (*)(void*);
 using GlXGetFBConfigsFn = GLXFBConfig* (*)(Display*, int, int*);
 using GlXGetFBConfigAttribFn = int (*)(Display*, GLXFBConfig, int, int*);
-using EglGetCurrentDisplayFn = EGLDisplay (*)();
 using EglGetConfigsFn = unsigned (*)(EGLDisplay, EGLConfig*, std::int32_t, std::int32_t*);
 using EglGetConfigAttribFn = unsigned (*)(EGLDisplay, EGLConfig, std::int32_t, std::int32_t*);
-
-// Finds a GLX or EGL function without loading any library: as loaded_function, and last
-// through GLFW's address query, which answers for the current context's API.
-template <typename Fn>
-Fn context_api_function(const char* name, const char* const* sonames) {
-    if (Fn fn = loaded_function<Fn>(name, sonames)) return fn;
-    return reinterpret_cast<Fn>(glfwGetProcAddress(name));
-}
 
 // The configurations of the screen GLFW opens its windows on (its default screen). A
 // configuration whose attributes cannot be read is left out; so is every one on a GLX
 // without multisampling, which knows no GLX_SAMPLES. The list is freed with XFree, so it
 // is asked for only when XFree was found.
-OfferedSamples list_glx() {
+OfferedSamples list_glx(GLFWwindow* window) {
     OfferedSamples offered{};
-    const char* const gl_sonames[] = {"libGLX.so.0", "libGL.so.1", "libGL.so", nullptr};
     const char* const x11_sonames[] = {"libX11.so.6", "libX11.so", nullptr};
     const auto get_display = symbol<GlfwGetX11DisplayFn>(RTLD_DEFAULT, "glfwGetX11Display");
     const auto default_screen = loaded_function<XDefaultScreenFn>("XDefaultScreen", x11_sonames);
     const auto x_free = loaded_function<XFreeFn>("XFree", x11_sonames);
-    const auto get_configs = context_api_function<GlXGetFBConfigsFn>("glXGetFBConfigs", gl_sonames);
-    const auto get_attrib = context_api_function<GlXGetFBConfigAttribFn>("glXGetFBConfigAttrib", gl_sonames);
+    const auto get_configs = context_api_function<GlXGetFBConfigsFn>(window, "glXGetFBConfigs", glx_sonames);
+    const auto get_attrib =
+        context_api_function<GlXGetFBConfigAttribFn>(window, "glXGetFBConfigAttrib", glx_sonames);
     if (get_display == nullptr || default_screen == nullptr || x_free == nullptr || get_configs == nullptr ||
         get_attrib == nullptr) {
         return offered;
@@ -185,11 +157,11 @@ EGLConfig egl_configs[max_egl_configs];
 // (desktop OpenGL, or any OpenGL ES). One whose attributes cannot be read is left out.
 OfferedSamples list_egl(GLFWwindow* window) {
     OfferedSamples offered{};
-    const char* const sonames[] = {"libEGL.so.1", "libEGL.so", nullptr};
     const auto current_display =
-        context_api_function<EglGetCurrentDisplayFn>("eglGetCurrentDisplay", sonames);
-    const auto get_configs = context_api_function<EglGetConfigsFn>("eglGetConfigs", sonames);
-    const auto get_attrib = context_api_function<EglGetConfigAttribFn>("eglGetConfigAttrib", sonames);
+        context_api_function<EglGetCurrentDisplayFn>(window, "eglGetCurrentDisplay", egl_sonames);
+    const auto get_configs = context_api_function<EglGetConfigsFn>(window, "eglGetConfigs", egl_sonames);
+    const auto get_attrib =
+        context_api_function<EglGetConfigAttribFn>(window, "eglGetConfigAttrib", egl_sonames);
     if (current_display == nullptr || get_configs == nullptr || get_attrib == nullptr) return offered;
     EGLDisplay display = current_display();
     std::int32_t count = 0;
@@ -218,7 +190,7 @@ OfferedSamples offered_sample_counts(GLFWwindow* window) {
     if (window == nullptr || glfwGetCurrentContext() != window) return {};
     switch (glfwGetWindowAttrib(window, GLFW_CONTEXT_CREATION_API)) {
     case GLFW_NATIVE_CONTEXT_API:
-        return glfw_native_api_is_glx() ? list_glx() : list_egl(window);
+        return glfw_native_api_is_glx() ? list_glx(window) : list_egl(window);
     case GLFW_EGL_CONTEXT_API:
         return list_egl(window);
     default:  // OSMesa lists no configurations

@@ -7,31 +7,15 @@
 #if defined(_WIN32)
 #define GLFW_EXPOSE_NATIVE_WIN32
 #include <GLFW/glfw3native.h>
-#elif !defined(__APPLE__)
-#include "app/loaded_library.h"
 #endif
+
+#include "app/context_api.h"
 
 namespace jaggo {
 
 std::int32_t chosen_pixel_format = 0;
 
 #if defined(_WIN32)
-
-namespace {
-
-// True when WGL made the window's context. GLFW 3.2 added EGL contexts and the
-// attribute that tells them apart; an older library knows only WGL and reports
-// an error for the attribute, so it is asked only from 3.2 on.
-bool context_is_wgl(GLFWwindow* window) {
-    int major = 0;
-    int minor = 0;
-    int revision = 0;
-    glfwGetVersion(&major, &minor, &revision);
-    if (major == 3 && minor < 2) return true;
-    return glfwGetWindowAttrib(window, GLFW_CONTEXT_CREATION_API) == GLFW_NATIVE_CONTEXT_API;
-}
-
-}  // namespace
 
 void read_chosen_pixel_format(GLFWwindow* window) {
     if (window == nullptr || glfwGetWindowAttrib(window, GLFW_CLIENT_API) == GLFW_NO_API ||
@@ -54,41 +38,23 @@ void read_chosen_pixel_format(GLFWwindow*) {}
 
 namespace {
 
-// The little of GLX and EGL needed here, declared without their headers.
-using Display = void;
+// What else of GLX and EGL is needed here (app/context_api.h has the rest).
 using GLXContext = void*;
-using EGLDisplay = void*;
 using EGLContext = void*;
 constexpr int glx_fbconfig_id = 0x8013;  // GLX_FBCONFIG_ID
-constexpr int glx_success = 0;           // Success
 constexpr int egl_config_id = 0x3028;    // EGL_CONFIG_ID
-constexpr unsigned egl_true = 1;         // EGL_TRUE
 
-using GlfwGetX11DisplayFn = Display* (*)();
 using GlfwGetGLXContextFn = GLXContext (*)(GLFWwindow*);
 using GlfwGetEGLDisplayFn = EGLDisplay (*)();
 using GlfwGetEGLContextFn = EGLContext (*)(GLFWwindow*);
 using GlXQueryContextFn = int (*)(Display*, GLXContext, int, int*);
 using EglQueryContextFn = unsigned (*)(EGLDisplay, EGLContext, std::int32_t, std::int32_t*);
-using EglGetCurrentDisplayFn = EGLDisplay (*)();
 using EglGetCurrentContextFn = EGLContext (*)();
-
-// Finds a GLX or EGL function without loading any library: as loaded_function,
-// and last through GLFW's address query when the window's context is current.
-template <typename Fn>
-Fn context_api_function(GLFWwindow* window, const char* name, const char* const* sonames) {
-    if (Fn fn = loaded_function<Fn>(name, sonames)) return fn;
-    if (glfwGetCurrentContext() == window) {
-        return reinterpret_cast<Fn>(glfwGetProcAddress(name));
-    }
-    return nullptr;
-}
 
 void read_glx(GLFWwindow* window) {
     const auto get_display = symbol<GlfwGetX11DisplayFn>(RTLD_DEFAULT, "glfwGetX11Display");
     const auto get_context = symbol<GlfwGetGLXContextFn>(RTLD_DEFAULT, "glfwGetGLXContext");
-    const char* const sonames[] = {"libGLX.so.0", "libGL.so.1", "libGL.so", nullptr};
-    const auto query = context_api_function<GlXQueryContextFn>(window, "glXQueryContext", sonames);
+    const auto query = context_api_function<GlXQueryContextFn>(window, "glXQueryContext", glx_sonames);
     if (get_display == nullptr || get_context == nullptr || query == nullptr) return;
     Display* display = get_display();
     GLXContext context = get_context(window);
@@ -102,16 +68,15 @@ void read_glx(GLFWwindow* window) {
 // current context is taken from EGL itself; GLFW is asked only where it
 // answers without an error.
 void read_egl(GLFWwindow* window) {
-    const char* const sonames[] = {"libEGL.so.1", "libEGL.so", nullptr};
-    const auto query = context_api_function<EglQueryContextFn>(window, "eglQueryContext", sonames);
+    const auto query = context_api_function<EglQueryContextFn>(window, "eglQueryContext", egl_sonames);
     if (query == nullptr) return;
     EGLDisplay display = nullptr;
     EGLContext context = nullptr;
     if (glfwGetCurrentContext() == window) {
         const auto current_display =
-            context_api_function<EglGetCurrentDisplayFn>(window, "eglGetCurrentDisplay", sonames);
+            context_api_function<EglGetCurrentDisplayFn>(window, "eglGetCurrentDisplay", egl_sonames);
         const auto current_context =
-            context_api_function<EglGetCurrentContextFn>(window, "eglGetCurrentContext", sonames);
+            context_api_function<EglGetCurrentContextFn>(window, "eglGetCurrentContext", egl_sonames);
         if (current_display == nullptr || current_context == nullptr) return;
         display = current_display();
         context = current_context();
