@@ -24,7 +24,7 @@ void print_request(std::int32_t samples) {
     std::fflush(stdout);
 }
 
-GLFWwindow* open_window(std::int32_t samples) {
+GLFWwindow* open_window(std::int32_t samples, const char* (*first_missing)()) {
     glfwWindowHint(GLFW_SAMPLES, samples);
     glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 2);
     glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 0);
@@ -48,7 +48,9 @@ GLFWwindow* open_window(std::int32_t samples) {
     }
     // A context below 2.0 or a broken driver can leave an entry point we call
     // unresolved: say which, rather than calling through a null pointer.
-    if (const char* missing = first_missing_entry_point()) {
+    const char* missing = first_missing_entry_point();
+    if (missing == nullptr && first_missing != nullptr) missing = first_missing();
+    if (missing != nullptr) {
         std::fprintf(stderr, "Error: OpenGL entry point %s is missing\n", missing);
         glfwDestroyWindow(window);
         return nullptr;

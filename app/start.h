@@ -15,8 +15,9 @@ void print_request(std::int32_t samples);
 // current, reads the chosen pixel format, loads the entry points and sets the swap interval.
 // Returns the window; or nullptr, once the reason is on standard error and the window (if one
 // was made) destroyed, when GLFW cannot make it, the context reports no version or an entry point
-// the program calls is missing. GLFW must be initialised.
-GLFWwindow* open_window(std::int32_t samples);
+// the program calls is missing: one of the scene's and the report's, or one that first_missing
+// (when given) names. GLFW must be initialised.
+GLFWwindow* open_window(std::int32_t samples, const char* (*first_missing)() = nullptr);
 
 // Ends a run whose window exists but whose context or display cannot be used: the reason is
 // already on standard error.

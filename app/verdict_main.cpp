@@ -63,14 +63,10 @@ int main(int argc, char** argv) {
     verdict::WindowResult result;
     result.asked = samples;
     if (!json) print_request(samples);
-    GLFWwindow* window = open_window(samples);
+    GLFWwindow* window = open_window(samples, verdict::first_missing_read_back_entry_point);
     if (window == nullptr) {
         glfwTerminate();
         std::exit(1);
-    }
-    if (const char* missing = verdict::first_missing_read_back_entry_point()) {
-        std::fprintf(stderr, "Error: OpenGL entry point %s is missing\n", missing);
-        fail_with_window(window);
     }
     if (!json) {
         print_context_report();

@@ -26,14 +26,12 @@ namespace {
 WindowResult judge_count(std::int32_t count, OfferedSamples* offered) {
     WindowResult result;
     result.asked = count;
-    GLFWwindow* window = open_window(count);
+    GLFWwindow* window = open_window(count, first_missing_read_back_entry_point);
     if (window == nullptr) {
         could_not_open(&result);
         return result;
     }
-    if (const char* missing = first_missing_read_back_entry_point()) {
-        std::fprintf(stderr, "Error: OpenGL entry point %s is missing\n", missing);
-    } else if (build_scene()) {
+    if (build_scene()) {
         if (offered != nullptr) *offered = offered_sample_counts(window);
         judge_window(window, &result);
     }
