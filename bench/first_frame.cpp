@@ -177,9 +177,9 @@ int main(int argc, char** argv) {
             settle = std::atof(argv[++first]);
         } else if (std::strcmp(argv[first], "-l") == 0 && first + 1 < argc &&
                    std::strchr(argv[first + 1], '=')) {
-            const char* spec = argv[++first];
-            const char* equals = std::strchr(spec, '=');
-            lines.push_back({std::string(spec, equals), std::string(equals + 1)});
+            const char* name_and_prefix = argv[++first];
+            const char* equals = std::strchr(name_and_prefix, '=');
+            lines.push_back({std::string(name_and_prefix, equals), std::string(equals + 1)});
         } else {
             break;
         }
