@@ -72,8 +72,9 @@ Judgement judge_picture(const Image& image, int claimed) {
     j.left = read_levels(levels);
     grey_levels(image, image.width / 2, image.width, &levels);
     j.right = read_levels(levels);
-    if (const char* why = as_drawn(image, j.squares)) {
-        j.verdict = unmade(why);
+    j.not_drawn = as_drawn(image, j.squares);
+    if (j.not_drawn != nullptr) {
+        j.verdict = unmade(j.not_drawn);
     } else {
         j.verdict = judge(claimed, j.left, j.right);
     }

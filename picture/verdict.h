@@ -30,6 +30,7 @@ Verdict unmade(const char* why);
 struct Judgement {
     Squares squares;
     Reading left, right;
+    const char* not_drawn;  // as_drawn's answer: nullptr when the picture shows the scene whole
     Verdict verdict;
 };
 

@@ -59,7 +59,7 @@ void judge_window(GLFWwindow* window, WindowResult* result) {
         }
         result->judged = picture::judge_picture(image, claimed);
         result->pictured = true;
-        if (picture::as_drawn(image, result->judged.squares) == nullptr) break;
+        if (result->judged.not_drawn == nullptr) break;
         glfwSwapBuffers(window);
         glfwPollEvents();
     }

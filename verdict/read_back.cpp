@@ -22,8 +22,8 @@ bool can_resolve() {
     return true;
 }
 
-// The driver's error for what was just called, or GL_NO_ERROR; earlier ones are dropped first by
-// clear_errors (a driver keeps at most one a kind, so a few calls empty it).
+// Drops the errors of earlier calls, so that glGetError then answers for the read-back alone (a
+// driver keeps at most one a kind, so a few calls empty it).
 void clear_errors() {
     for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
     }
