@@ -71,10 +71,6 @@ def verdict_bin():
     return os.environ["JAGGO_VERDICT_BIN"]
 
 
-def have_tools(*names):
-    return all(shutil.which(n) for n in names)
-
-
 def missing(what):
     """Ends a test that lacks a prerequisite: a skip that names it, or under CI (CI set), where
     scripts/install-deps.sh has installed every one, a failure that names it."""
