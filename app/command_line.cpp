@@ -8,8 +8,21 @@
 
 namespace jaggo {
 
-std::int32_t samples = 4;
+std::int32_t samples = default_samples;
 std::int32_t list_extensions = 0;
+
+bool take_shared_option(int option, const char* argument) {
+    switch (option) {
+    case 's':
+        samples = parse_samples(argument);
+        return true;
+    case 'x':
+        list_extensions = 1;
+        return true;
+    default:
+        return false;
+    }
+}
 
 std::int32_t parse_samples(const char* text) {
     std::int32_t value = 0;  // text without digits reads as 0

@@ -7,6 +7,7 @@
 
 #include "app/callbacks.h"
 #include "app/command_line.h"
+#include "app/finish.h"
 #include "app/report.h"
 #include "app/scene.h"
 #include "app/start.h"
@@ -16,22 +17,11 @@
 int main(int argc, char** argv) {
     using namespace jaggo;
 
-    samples = 4;
-    for (std::int32_t c; (c = opt::getopt(argc, argv, "xhs:")) != -1;) {
-        switch (c) {
-        case 'h':
-            print_usage();
-            std::exit(0);
-        case 's':
-            samples = parse_samples(opt::optarg);
-            break;
-        case 'x':
-            list_extensions = 1;
-            break;
-        default:
-            print_usage();
-            std::exit(1);
-        }
+    samples = default_samples;
+    for (std::int32_t c; (c = opt::getopt(argc, argv, shared_options)) != -1;) {
+        if (take_shared_option(c, opt::optarg)) continue;
+        print_usage();
+        std::exit(c == 'h' ? 0 : 1);
     }
 
     glfwSetErrorCallback(error_callback);

@@ -5,8 +5,8 @@
 #include <cstdio>
 
 #include "app/command_line.h"
-#include "app/pixel_format.h"
 #include "gl_loader/gl.h"
+#include "platform/pixel_format.h"
 
 namespace jaggo {
 

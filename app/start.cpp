@@ -1,17 +1,15 @@
-// jaggo app: opening the window and its context, and ending the run.
+// jaggo app: the request line, and the window opened with its context ready for the scene.
 #include "app/start.h"
 
 #include <GLFW/glfw3.h>
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "app/callbacks.h"
-#include "app/display_lost.h"
-#include "app/pixel_format.h"
 #include "app/required_gl.h"
 #include "app/scene_layout.h"
 #include "gl_loader/gl.h"
+#include "platform/pixel_format.h"
 
 namespace jaggo {
 
@@ -56,24 +54,6 @@ GLFWwindow* open_window(std::int32_t samples, const char* (*first_missing)()) {
         return nullptr;
     }
     return window;
-}
-
-void fail_with_window(GLFWwindow* window) {
-    glfwDestroyWindow(window);
-    glfwTerminate();
-    std::exit(1);
-}
-
-void finish(GLFWwindow* window, int status) {
-    // A display that went away ends the loop too: that is no clean end.
-    char lost[256] = "";
-    if (display_connection_lost(lost, sizeof lost)) {
-        std::fprintf(stderr, "Error: The Wayland connection was lost: %s\n", lost);
-        fail_with_window(window);
-    }
-    glfwDestroyWindow(window);
-    glfwTerminate();
-    std::exit(status);
 }
 
 }  // namespace jaggo

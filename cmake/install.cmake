@@ -1,5 +1,5 @@
-# jaggo: what a plain `cmake --install` places: the program (app/CMakeLists.txt) and its manual
-# page in the component `runtime`, its licence in the component `license`. Nothing
+# jaggo: what a plain `cmake --install` places: the two programs (cmake/program.cmake) and their
+# manual pages in the component `runtime`, the licence in the component `license`. Nothing
 # distribution-specific: debian/ holds what only the Debian package has.
 
 # Directories the install creates get the usual 0755 whatever the umask.

@@ -4,8 +4,8 @@
 # Headers are included by their folder, as "gl_loader/gl.h". Each library gets an
 # include root of its own in the build tree that holds its folder's headers alone,
 # and passes that root on to what links it. So a file can include a folder only if
-# its target depends on that folder's library: the dependencies stay one way
-# (app -> gl_loader, options, matrix, decimal) because nothing else compiles.
+# its target depends on that folder's library: the dependencies stay one way (the
+# order of the top CMakeLists.txt's add_subdirectory) because nothing else compiles.
 # The root holds one-line forwarding headers, not links, so that a configure needs
 # no right to make links (Windows without developer mode); a header added to a
 # folder is picked up at the next build.

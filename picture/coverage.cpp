@@ -73,7 +73,8 @@ void grey_levels(const Image& image, int x0, int x1, Histogram* levels) {
 void expected_levels(int samples, bool gamma, std::uint8_t* out) {
     for (int k = 1; k < samples; ++k) {
         const double share = static_cast<double>(k) / samples;
-        // Halves round to even, as the reading of these levels was first written.
+        // An exact half (255 / 2) lies as near one neighbour as the other, and the tolerance takes
+        // either: the even one names it in the lines.
         out[k - 1] = static_cast<std::uint8_t>(std::nearbyint(255.0 * (gamma ? srgb(share) : share)));
     }
 }
@@ -81,10 +82,10 @@ void expected_levels(int samples, bool gamma, std::uint8_t* out) {
 Reading read_levels(const Histogram& levels) {
     Reading r{};
     for (int level = 1; level < 255; ++level) {
-        r.grey_pixels += levels.count[level];
+        r.neutral_greys += levels.count[level];
         if (levels.count[level] != 0) ++r.distinct_levels;
     }
-    const double share = r.grey_pixels * recur_share;
+    const double share = r.neutral_greys * recur_share;
     const double floor = share > min_recur ? share : min_recur;
     std::uint32_t on_levels = 0;
     for (int level = 1; level < 255; ++level) {
@@ -94,8 +95,8 @@ Reading read_levels(const Histogram& levels) {
         }
     }
     const double strays_allowed =
-        r.grey_pixels * stray_share > max_strays ? r.grey_pixels * stray_share : max_strays;
-    r.spread = r.grey_pixels - on_levels > strays_allowed;
+        r.neutral_greys * stray_share > max_strays ? r.neutral_greys * stray_share : max_strays;
+    r.spread = r.neutral_greys - on_levels > strays_allowed;
     if (r.spread) return r;  // samples 0: no count
     if (r.level_count == 0) {
         r.samples = 1;
@@ -119,7 +120,7 @@ void describe(const Reading& r, char* out, std::size_t size) {
     out[0] = '\0';
     if (r.spread) {
         std::snprintf(out, size, "%u grey pixels in %d levels, which fit no sample count",
-                      static_cast<unsigned>(r.grey_pixels), r.distinct_levels);
+                      static_cast<unsigned>(r.neutral_greys), r.distinct_levels);
         return;
     }
     char levels[254 * 4 + 1] = "";

@@ -31,9 +31,9 @@ struct Reading {
     bool gamma;   // the levels are those of a gamma-correct (sRGB) resolve
     bool spread;  // more grey pixels lie off the recurring levels than strays make: fits no count
     int level_count;
-    std::uint8_t levels[254];   // the recurring levels, ascending (strays left out)
-    std::uint32_t grey_pixels;  // all neutral grey pixels
-    int distinct_levels;        // how many levels they hold, strays included
+    std::uint8_t levels[254];     // the recurring levels, ascending (strays left out)
+    std::uint32_t neutral_greys;  // all neutral grey pixels (red, green and blue alike)
+    int distinct_levels;          // how many levels they hold, strays included
 };
 
 Reading read_levels(const Histogram& levels);

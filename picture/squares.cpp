@@ -4,8 +4,6 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/scene_layout.h"
-
 namespace jaggo::picture {
 
 namespace {
@@ -28,7 +26,7 @@ Square find_square(const Image& image, int x0, int x1) {
             if (x > s.right) s.right = x;
             if (y < s.top) s.top = y;
             s.bottom = y;
-            if (brightest != 255) ++s.greys;
+            if (brightest != 255) ++s.intermediate;
         }
     }
     return s;
@@ -46,8 +44,8 @@ Squares find_squares(const Image& image) {
     return {find_square(image, 0, half), find_square(image, half, image.width)};
 }
 
-double turned_degrees(const Square& square, int height) {
-    const double side = pixels(2.0 * scene::square_half_side, height);
+double turned_degrees(const Square& square, int height, const Geometry& geometry) {
+    const double side = pixels(2.0 * geometry.square_half_side, height);
     if (square.width() <= 0 || side <= 0.0) return -1.0;
     const double ratio = square.width() / (side * std::sqrt(2.0));
     if (ratio > 1.0 || square.width() < side - slack) return -1.0;
@@ -55,9 +53,9 @@ double turned_degrees(const Square& square, int height) {
     return degrees > 0.0 ? degrees : 0.0;
 }
 
-const char* as_drawn(const Image& image, const Squares& squares) {
+const char* why_not_as_drawn(const Image& image, const Squares& squares, const Geometry& geometry) {
     const double middle = image.width / 2.0;
-    const double offset = pixels(scene::square_offset, image.height);
+    const double offset = pixels(geometry.square_offset, image.height);
     const struct {
         const Square& square;
         double centre_x;
@@ -74,14 +72,14 @@ const char* as_drawn(const Image& image, const Squares& squares) {
         if (std::fabs(e.square.centre_x() - e.centre_x) > slack ||
             std::fabs(e.square.centre_y() - image.height / 2.0) > slack ||
             std::abs(e.square.width() - e.square.height()) > slack ||
-            turned_degrees(e.square, image.height) < 0.0) {
+            turned_degrees(e.square, image.height, geometry) < 0.0) {
             return e.broken;
         }
     }
     if (std::abs(squares.left.width() - squares.right.width()) > slack) {
         return "the two squares differ in size (a scaled picture?)";
     }
-    if (turned_degrees(squares.left, image.height) < min_turned_degrees) {
+    if (turned_degrees(squares.left, image.height, geometry) < min_turned_degrees) {
         return "the squares stand too close to axis-aligned for their edges to show the samples";
     }
     return nullptr;

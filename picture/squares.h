@@ -6,10 +6,18 @@
 
 namespace jaggo::picture {
 
+// Where the scene puts its squares, in the units of its projection, which spans the framebuffer's
+// height from -1 to 1: the squares' half side, and how far each centre lies from the middle. The
+// caller hands over the scene's own numbers.
+struct Geometry {
+    double square_half_side;
+    double square_offset;
+};
+
 // The lit pixels (any colour channel above 0) of one half of the picture.
 struct Square {
     int left, right, top, bottom;  // their bounding box, inclusive; right < left when none is lit
-    int greys;                     // how many have a brightest channel neither 0 nor 255
+    int intermediate;              // how many are lit but not white: a brightest channel neither 0 nor 255
 
     int width() const { return right - left + 1; }
     int height() const { return bottom - top + 1; }
@@ -28,7 +36,7 @@ Squares find_squares(const Image& image);
 // How far a square of the scene stands turned from axis-aligned, in degrees from 0 to 45, read
 // from its bounding box in a framebuffer of that height: the box of a square of side s turned
 // by a is s * (cos a + sin a) wide. Negative where the box cannot be such a square's.
-double turned_degrees(const Square& square, int height);
+double turned_degrees(const Square& square, int height, const Geometry& geometry);
 
 // Turned this far, every edge of a square crosses pixel rows or columns all along, so multisampling
 // shows on all of it; nearly axis-aligned edges show few coverages or none.
@@ -38,6 +46,6 @@ constexpr double min_turned_degrees = 1.5;
 // picture's size: centred where the scene puts them, each box as tall as wide and the two
 // alike, turned by min_turned_degrees or more. Otherwise what is wrong, in words: a scaled, cut-off or
 // otherwise altered picture shows other shapes, and its pixels say nothing about the samples.
-const char* as_drawn(const Image& image, const Squares& squares);
+const char* why_not_as_drawn(const Image& image, const Squares& squares, const Geometry& geometry);
 
 }  // namespace jaggo::picture

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # jaggo: installs what running jaggo needs and builds the two programs alone (no tests, no -Werror) in
-# build/, with the user's options: build/app/jaggo, and build/app/jaggo-verdict, which scripts/run.sh
+# build/, with the user's options: build/app/jaggo, and build/verdict/jaggo-verdict, which scripts/run.sh
 # and scripts/sweep.sh run.
 set -euo pipefail
 cd "$(dirname "$0")/.."

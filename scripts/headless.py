@@ -5,8 +5,7 @@
 # private display.
 # Usage: scripts/headless.py PROGRAM [arguments...]   (PROGRAM: a jaggo-verdict binary)
 # Its standard output passes through unchanged, its standard error too (without weston's lines about
-# decoration plugins, which say nothing of it), and the status is its own: 0 when the picture agrees
-# with the report, 3 for a contradiction, 4 when no verdict could be made, 1 for its own failures.
+# decoration plugins, which say nothing of it), and so does its status.
 # JAGGO_HEADLESS_TIMEOUT (seconds, default 60) bounds the run: a program still running then is ended.
 #
 # The display is a private Xvfb, or weston nested in it where the Xvfb offers no multisampling and the

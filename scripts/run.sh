@@ -4,13 +4,13 @@
 # and Verdict:, and the verdict in its window's title.
 # Usage: scripts/run.sh [jaggo-verdict arguments...]. On the user's display (X11 or Wayland: DISPLAY or
 # WAYLAND_DISPLAY set) its window stays open until Escape or close. Without one it runs on a private
-# display and ends once judged (scripts/headless.py). The status is jaggo-verdict's: 0 agreement,
-# 3 contradiction, 4 no verdict could be made, 1 a failure.
+# display and ends once judged (scripts/headless.py). The status is jaggo-verdict's own (its manual
+# page lists them).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/build.sh
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
-    exec build/app/jaggo-verdict "$@"
+    exec build/verdict/jaggo-verdict "$@"
 fi
-exec python3 scripts/headless.py build/app/jaggo-verdict "$@"
+exec python3 scripts/headless.py build/verdict/jaggo-verdict "$@"

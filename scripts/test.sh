@@ -126,7 +126,7 @@ fi
 macos_suite() {
     local file flags
     [ -f build-dev/compile_commands.json ] || cmake --preset dev ${python:+"-DPython3_EXECUTABLE=$python"} >/dev/null
-    for file in app/pixel_format.cpp app/display_lost.cpp app/offered_samples.cpp; do
+    for file in platform/*.cpp; do
         echo "== macOS syntax check of $file"
         flags=$("${python:-python3}" -c '
 import json, shlex, sys

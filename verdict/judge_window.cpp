@@ -1,13 +1,16 @@
-// jaggo verdict: the judged frame, from the context's claim to the verdict.
+// jaggo verdict: the judged window, from its opening to the verdict.
 #include "verdict/judge_window.h"
 
 #include <GLFW/glfw3.h>
 
-#include "app/pixel_format.h"
+#include <cstdio>
+
+#include "app/report.h"
 #include "app/scene.h"
 #include "app/scene_layout.h"
+#include "app/start.h"
 #include "gl_loader/gl.h"
-#include "verdict/read_back.h"
+#include "platform/pixel_format.h"
 
 namespace jaggo::verdict {
 
@@ -15,16 +18,21 @@ using namespace gl;
 
 namespace {
 
+// Where the scene puts its squares, for the analysis to find them.
+constexpr picture::Geometry scene_geometry{scene::square_half_side, scene::square_offset};
+
 std::optional<std::string> gl_string(GLenum name) {
     const GLubyte* text = glGetString(name);
     if (text == nullptr) return std::nullopt;
     return std::string(reinterpret_cast<const char*>(text));
 }
 
-}  // namespace
-
-void judge_window(GLFWwindow* window, WindowResult* result) {
-    result->opened = true;
+// Judges the window, whose context is current and whose scene is built: reads what the context
+// reports, draws frames with the squares at judged_degrees, reads the first one that can be judged
+// back before it is swapped and judges it (the first frame, unless its picture is not whole, as
+// after a resize the surface has not taken yet). Then presents that frame and sets the clock so
+// that the squares turn on from it.
+void judge_window(GLFWwindow* window, Pixels* pixels, WindowResult* result) {
     result->configuration = chosen_pixel_format;
     GLint claimed = 0;
     glGetIntegerv(GL_SAMPLES, &claimed);
@@ -45,7 +53,7 @@ void judge_window(GLFWwindow* window, WindowResult* result) {
         if (glfwWindowShouldClose(window)) {
             result->judged = {};
             result->pictured = false;
-            result->judged.verdict = picture::unmade("the window was closed before it was judged");
+            result->judged.conclusion = picture::cannot_judge("the window was closed before it was judged");
             break;
         }
         int width = 0;
@@ -53,25 +61,53 @@ void judge_window(GLFWwindow* window, WindowResult* result) {
         glfwGetFramebufferSize(window, &width, &height);
         draw_scene(width, height, seconds);
         picture::Image image{};
-        if (const char* why = read_back(width, height, &image)) {
-            result->judged.verdict = picture::unmade(why);
+        if (const char* why = read_back(width, height, pixels, &image)) {
+            result->judged.conclusion = picture::cannot_judge(why);
             break;
         }
-        result->judged = picture::judge_picture(image, claimed);
+        result->judged = picture::judge_picture(image, scene_geometry, claimed);
         result->pictured = true;
-        if (result->judged.not_drawn == nullptr) break;
+        if (result->judged.why_not_as_drawn == nullptr) break;
         glfwSwapBuffers(window);
         glfwPollEvents();
     }
-    result->status = result->judged.verdict.status;
+    result->status = status_of(result->judged.conclusion.outcome);
     glfwSwapBuffers(window);
     glfwSetTime(seconds);
 }
 
+}  // namespace
+
+GLFWwindow* open_and_judge(std::int32_t asked, bool report, Pixels* pixels, WindowResult* result) {
+    *result = {};
+    result->asked = asked;
+    if (report) print_request(asked);
+    GLFWwindow* window = open_window(asked, first_missing_read_back_entry_point);
+    if (window == nullptr) {
+        could_not_open(result);
+        return nullptr;
+    }
+    if (report) {
+        print_context_report();
+        std::fflush(stdout);
+    }
+    if (!build_scene()) {
+        glfwDestroyWindow(window);
+        could_not_open(result);
+        return nullptr;
+    }
+    result->opened = true;
+    judge_window(window, pixels, result);
+    return window;
+}
+
 void could_not_open(WindowResult* result) {
-    result->judged.verdict =
-        picture::unmade("the window or its context could not be made (see the Error: line)");
-    result->status = 1;
+    result->opened = false;
+    result->pictured = false;
+    result->judged = {};
+    result->judged.conclusion =
+        picture::cannot_judge("the window or its context could not be made (see the Error: line)");
+    result->status = failed;
 }
 
 }  // namespace jaggo::verdict

@@ -1,12 +1,15 @@
-// jaggo verdict: one window judged: a frame drawn at an angle of the program's choosing, read
-// back from the window's own framebuffer and held against what its context reports.
+// jaggo verdict: one window judged: opened as jaggo opens it, a frame drawn at an angle of the
+// program's choosing, read back from the window's own framebuffer and held against what its
+// context reports.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
-#include "picture/verdict.h"
+#include "picture/judgement.h"
+#include "verdict/read_back.h"
+#include "verdict/status.h"
 
 struct GLFWwindow;
 
@@ -27,18 +30,19 @@ struct WindowResult {
     std::int32_t claimed = 0;        // GL_SAMPLES
     std::optional<std::string> vendor, renderer, version, glsl;  // empty where the driver gave none
     bool pictured = false;        // a picture was read back and analysed: judged holds its readings
-    picture::Judgement judged{};  // its verdict is set in any case
-    int status = 1;               // the verdict's status; 1 when the window could not be opened
+    picture::Judgement judged{};  // its conclusion is set in any case
+    Status status = failed;       // the conclusion's status; failed when the window could not be opened
 };
 
-// Judges the window, whose context is current and whose scene is built: reads what the context
-// reports, draws frames with the squares at judged_degrees, reads the first one that can be judged
-// back before it is swapped and judges it (the first frame, unless its picture is not whole, as
-// after a resize the surface has not taken yet). Then presents that frame and sets the clock so that the
-// squares turn on from it.
-void judge_window(GLFWwindow* window, WindowResult* result);
+// Opens a window asking for that many samples as jaggo does, builds the scene and judges the window
+// into *result, reading its pictures into pixels. With report, the request line comes first and
+// the context report once the context is ready, as jaggo prints them. Returns the window, with its
+// context current, for the caller to go on with and destroy; or nullptr, with *result that of a
+// window that could not run (the reason on standard error), when the window, its context or its
+// scene could not be made. GLFW must be initialised.
+GLFWwindow* open_and_judge(std::int32_t asked, bool report, Pixels* pixels, WindowResult* result);
 
-// The result of a window that could not be opened: status 1 and the verdict in words.
+// The result of a window that could not be opened: status failed and the conclusion in words.
 void could_not_open(WindowResult* result);
 
 }  // namespace jaggo::verdict

@@ -1,4 +1,4 @@
-// jaggo verdict: the back buffer resolved and read into a buffer allocated once.
+// jaggo verdict: the back buffer resolved and read into the caller's buffer.
 #include "verdict/read_back.h"
 
 #include <cstdio>
@@ -11,8 +11,6 @@ namespace jaggo::verdict {
 using namespace gl;
 
 namespace {
-
-std::vector<GLubyte> pixels;
 
 bool can_resolve() {
 #define JAGGO_FALSE_IF_MISSING(name) \
@@ -37,14 +35,14 @@ const char* refused(const char* what, GLenum error) {
 }
 
 // RGBA with unsigned bytes is the one format every driver must read; its rows need no padding.
-GLenum read_pixels(int width, int height) {
-    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+GLenum read_pixels(int width, int height, Pixels* pixels) {
+    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels->data());
     return glGetError();
 }
 
 // The back buffer resolved into a renderbuffer of its size and read from there; the window's
 // framebuffer is bound again afterwards, and the two objects deleted.
-const char* resolve_and_read(int width, int height) {
+const char* resolve_and_read(int width, int height, Pixels* pixels) {
     GLuint framebuffer = 0;
     GLuint renderbuffer = 0;
     glGenFramebuffers(1, &framebuffer);
@@ -64,7 +62,7 @@ const char* resolve_and_read(int width, int height) {
             why = refused("resolve the framebuffer's samples", error);
         } else {
             glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
-            error = read_pixels(width, height);
+            error = read_pixels(width, height, pixels);
             if (error != GL_NO_ERROR) why = refused("read the framebuffer back", error);
         }
     }
@@ -85,33 +83,29 @@ const char* first_missing_read_back_entry_point() {
     return nullptr;
 }
 
-const char* read_back(int width, int height, picture::Image* image) {
+const char* read_back(int width, int height, Pixels* pixels, picture::Image* image) {
     if (width <= 0 || height <= 0) return "jaggo's framebuffer has no pixels (a minimised window?)";
     const std::size_t size = static_cast<std::size_t>(width) * static_cast<std::size_t>(height) *
                              static_cast<std::size_t>(picture::bytes_per_pixel);
-    if (pixels.size() < size) pixels.resize(size);
+    if (pixels->size() < size) pixels->resize(size);
 
     clear_errors();
     GLint sample_buffers = 0;
     glGetIntegerv(GL_SAMPLE_BUFFERS, &sample_buffers);
     const char* why = nullptr;
     if (sample_buffers == 0) {
-        const GLenum error = read_pixels(width, height);  // the back buffer: the default read buffer
+        const GLenum error = read_pixels(width, height, pixels);  // the back buffer: the default read buffer
         if (error != GL_NO_ERROR) why = refused("read the framebuffer back", error);
     } else if (can_resolve()) {
-        why = resolve_and_read(width, height);
+        why = resolve_and_read(width, height, pixels);
     } else {
         why =
             "this context cannot resolve its multisampled framebuffer for reading (glBlitFramebuffer, OpenGL "
             "3.0)";
     }
     if (why != nullptr) return why;
-    *image = {pixels.data(), width, height};
+    *image = {pixels->data(), width, height};
     return nullptr;
-}
-
-void release_pictures() {
-    std::vector<GLubyte>().swap(pixels);
 }
 
 }  // namespace jaggo::verdict

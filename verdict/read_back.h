@@ -1,6 +1,9 @@
 // jaggo verdict: the program's own framebuffer read back, resolved from its samples.
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 #include "picture/image.h"
 
 // The entry points the read-back always calls, beyond those the scene and the report call
@@ -24,18 +27,19 @@
 
 namespace jaggo::verdict {
 
+// The pixels of a picture read back; the caller keeps one for its run, and a read grows it only
+// for a larger picture than before.
+using Pixels = std::vector<std::uint8_t>;
+
 // The OpenGL name of the first entry point on the read-back list that is still null, or nullptr.
 const char* first_missing_read_back_entry_point();
 
 // Reads the frame just drawn into the current context's back buffer, before it is swapped, at the
-// framebuffer's size. A multisampled framebuffer is first resolved into a single-sampled one by
-// glBlitFramebuffer, as OpenGL defines that resolve: glReadPixels straight from a multisampled
-// window leaves the resolve to the driver, and Mesa's, for one, reads a single sample. On success
-// fills *image and returns nullptr; otherwise returns why, in words. The pixels live in one
-// buffer, grown only for a larger picture than before, until release_pictures.
-const char* read_back(int width, int height, picture::Image* image);
-
-// Frees the buffer read_back filled.
-void release_pictures();
+// framebuffer's size, into pixels. A multisampled framebuffer is first resolved into a
+// single-sampled one by glBlitFramebuffer, as OpenGL defines that resolve: glReadPixels straight
+// from a multisampled window leaves the resolve to the driver, and Mesa's, for one, reads a single
+// sample. On success fills *image (which points into pixels) and returns nullptr; otherwise
+// returns why, in words.
+const char* read_back(int width, int height, Pixels* pixels, picture::Image* image);
 
 }  // namespace jaggo::verdict

@@ -9,33 +9,22 @@
 #include <string>
 #include <vector>
 
-#include "app/offered_samples.h"
-#include "app/scene.h"
-#include "app/start.h"
-#include "picture/verdict.h"
-#include "verdict/json.h"
+#include "platform/offered_samples.h"
 #include "verdict/judge_window.h"
-#include "verdict/lines.h"
-#include "verdict/read_back.h"
+#include "verdict/print_json.h"
+#include "verdict/status.h"
 
 namespace jaggo::verdict {
 
 namespace {
 
-// Opens a window for the count, judges it and closes it.
-WindowResult judge_count(std::int32_t count, OfferedSamples* offered) {
+// Opens a window for the count, judges it and closes it; offered, where given, receives the
+// counts its platform offers.
+WindowResult judge_count(std::int32_t count, Pixels* pixels, OfferedSamples* offered) {
     WindowResult result;
-    result.asked = count;
-    GLFWwindow* window = open_window(count, first_missing_read_back_entry_point);
-    if (window == nullptr) {
-        could_not_open(&result);
-        return result;
-    }
-    if (build_scene()) {
-        if (offered != nullptr) *offered = offered_sample_counts(window);
-        judge_window(window, &result);
-    }
-    if (!result.opened) could_not_open(&result);
+    GLFWwindow* window = open_and_judge(count, false, pixels, &result);
+    if (window == nullptr) return result;
+    if (offered != nullptr) *offered = offered_sample_counts(window);
     glfwDestroyWindow(window);
     return result;
 }
@@ -47,8 +36,8 @@ std::string cell(std::int32_t n) {
 std::vector<std::string> row(const WindowResult& r) {
     std::string seen = "-";
     if (r.pictured) seen = r.judged.right.samples != 0 ? cell(r.judged.right.samples) : "?";
-    std::string said = verdict_text(r);
-    if (r.status == picture::agrees_status) said = "agrees";
+    std::string said = r.judged.conclusion.text;
+    if (r.status == agrees) said = "agrees";
     if (!r.opened) said = "could not run: " + said;
     return {cell(r.asked), r.opened ? cell(r.configuration) : "-", r.opened ? cell(r.claimed) : "-", seen,
             said};
@@ -88,9 +77,10 @@ int sweep(bool json) {
     std::vector<std::int32_t> counts(std::begin(fixed_counts), std::end(fixed_counts));
     std::vector<WindowResult> results;
     OfferedSamples offered{};
+    Pixels pixels;
     for (std::size_t i = 0; i < counts.size(); ++i) {
         // The first window's context tells what the platform offers: its counts join the sweep.
-        results.push_back(judge_count(counts[i], i == 0 ? &offered : nullptr));
+        results.push_back(judge_count(counts[i], &pixels, i == 0 ? &offered : nullptr));
         if (i == 0) {
             for (int k = 0; k < offered.count; ++k) {
                 if (offered.counts[k] > 1 &&
@@ -102,17 +92,11 @@ int sweep(bool json) {
         }
         if (json) print_json(results.back());
     }
-    release_pictures();
     if (!json) print_table(offered, counts, results);
 
-    const auto any = [&results](int status) {
-        return std::any_of(results.begin(), results.end(),
-                           [status](const WindowResult& r) { return r.status == status; });
-    };
-    if (any(picture::contradiction_status)) return picture::contradiction_status;
-    if (any(1)) return 1;
-    if (any(picture::unjudged_status)) return picture::unjudged_status;
-    return picture::agrees_status;
+    Status status = agrees;
+    for (const WindowResult& r : results) status = graver(status, r.status);
+    return status;
 }
 
 }  // namespace jaggo::verdict

@@ -10,8 +10,7 @@ constexpr int fixed_counts[] = {0, 2, 4, 8, 16};
 // Opens, judges and closes a window for each count, then prints the table of what was asked, the
 // configuration granted, GL_SAMPLES, the samples the right square shows and the verdict; with
 // json, one JSON object a window instead, as each is judged. GLFW must be initialised. Returns the
-// run's status: 3 when any count contradicts its report, else 1 when a count could not run, else 4
-// when one could not be judged, else 0.
+// run's status: the gravest of its windows' (verdict/status.h).
 int sweep(bool json);
 
 }  // namespace jaggo::verdict

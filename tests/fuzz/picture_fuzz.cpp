@@ -21,7 +21,7 @@
 #include <utility>
 #include <vector>
 
-#include "picture/verdict.h"
+#include "picture/judgement.h"
 
 namespace {
 
@@ -39,6 +39,8 @@ bool starts_with(const char* text, const char* prefix) {
 // their centres lie half the height left and right of the middle.
 constexpr double side_share = 0.6;
 constexpr double offset_share = 0.5;
+// The same, in the scene's projection units (its height spans 2), as the analysis is handed them.
+constexpr Geometry geometry{side_share, 2.0 * offset_share};
 constexpr int template_samples[8] = {1, 2, 4, 8, 16, 3, 6, 32};
 
 struct Picture {
@@ -153,7 +155,7 @@ double coverage_level(int k, int n, bool gamma) {
 
 void check_reading(const Reading& r, const Half& half) {
     check(r.samples == 0 || (r.samples >= 1 && r.samples <= max_samples));
-    check(r.grey_pixels == half.greys);
+    check(r.neutral_greys == half.greys);
     check(r.level_count >= 0 && r.level_count <= 254);
     // A picture with no grey shows one sample.
     if (half.greys == 0) check(r.samples == 1 && r.level_count == 0 && !r.spread);
@@ -182,26 +184,27 @@ void check_reading(const Reading& r, const Half& half) {
     }
 }
 
-void check_verdict(const Verdict& v, int claimed, const Reading& left, const Reading& right, bool judged) {
-    check(std::memchr(v.line, '\0', sizeof v.line) != nullptr);
-    check(starts_with(v.line, "Verdict: ") && std::strchr(v.line, '\n') == nullptr);
-    check(v.status == agrees_status || v.status == contradiction_status || v.status == unjudged_status);
-    if (v.status == agrees_status) {
+void check_verdict(const Conclusion& v, int claimed, const Reading& left, const Reading& right, bool judged) {
+    check(std::memchr(v.text, '\0', sizeof v.text) != nullptr);
+    check(std::strchr(v.text, '\n') == nullptr);
+    check(v.outcome == Outcome::agrees || v.outcome == Outcome::contradiction ||
+          v.outcome == Outcome::unjudged);
+    if (v.outcome == Outcome::agrees) {
         check(judged && left.samples == 1 && right.samples == std::max(claimed, 1));
-        check(starts_with(v.line, "Verdict: the picture agrees with the report: "));
+        check(starts_with(v.text, "the picture agrees with the report: "));
     }
-    if (v.status == contradiction_status) {
+    if (v.outcome == Outcome::contradiction) {
         check(judged && left.samples != 0 && right.samples != 0);
         check(left.samples != 1 || right.samples != std::max(claimed, 1));
-        check(starts_with(v.line, "Verdict: CONTRADICTION: "));
+        check(starts_with(v.text, "CONTRADICTION: "));
     }
-    if (v.status == unjudged_status) check(starts_with(v.line, "Verdict: none could be made: "));
+    if (v.outcome == Outcome::unjudged) check(starts_with(v.text, "none could be made: "));
     // Readings that fit no count are never judged.
-    if (judged && (left.samples == 0 || right.samples == 0)) check(v.status == unjudged_status);
+    if (judged && (left.samples == 0 || right.samples == 0)) check(v.outcome == Outcome::unjudged);
 }
 
 void check_square(const Square& square, const Half& half) {
-    check(square.greys == half.partly_lit);
+    check(square.intermediate == half.partly_lit);
     if (half.lit == 0) {
         check(square.width() <= 0);
         return;
@@ -218,7 +221,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int claimed = data[3];
     // The analysis gets exactly the picture's bytes, so that ASan sees any read beyond them.
     const Image image{picture.pixels.data(), picture.width, picture.height};
-    const Judgement j = judge_picture(image, claimed);
+    const Judgement j = judge_picture(image, geometry, claimed);
 
     const int half = picture.width / 2;
     const Half left = read_half(picture, 0, half);
@@ -227,7 +230,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check_square(j.squares.right, right);
     check_reading(j.left, left);
     check_reading(j.right, right);
-    check_verdict(j.verdict, claimed, j.left, j.right, as_drawn(image, j.squares) == nullptr);
+    check_verdict(j.conclusion, claimed, j.left, j.right,
+                  why_not_as_drawn(image, j.squares, geometry) == nullptr);
     // The readings judged directly, as a picture drawn whole would have them judged.
     check_verdict(judge(claimed, j.left, j.right), claimed, j.left, j.right, true);
 

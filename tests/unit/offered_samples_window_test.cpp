@@ -8,7 +8,7 @@
 #include <set>
 #include <string>
 
-#include "app/offered_samples.h"
+#include "platform/offered_samples.h"
 // GLFW comes with jaggo::app, which includes no GL header of its own (GLFW_INCLUDE_NONE).
 #include <GLFW/glfw3.h>
 

@@ -9,16 +9,20 @@
 #include <string>
 #include <vector>
 
-#include "picture/verdict.h"
+#include "picture/judgement.h"
 
 namespace {
 
 using namespace jaggo::picture;
 
-// The scene's numbers at a scale of 1, written again on purpose: this test is an independent
-// reading of them.
+// A scene like jaggo's at a scale of 1, drawn here on its own: the analysis is handed its geometry.
 constexpr int base_width = 800, base_height = 400;
 constexpr double base_side = 240.0, base_offset = 200.0;
+constexpr Geometry geometry{base_side / base_height, 2.0 * base_offset / base_height};
+
+Judgement judge_picture(const Image& image, int claimed) {
+    return jaggo::picture::judge_picture(image, geometry, claimed);
+}
 
 struct Picture {
     int width = base_width, height = base_height;
@@ -96,7 +100,7 @@ TEST(Picture, SampleCountsAreReadFromTheRecurringGreyLevels) {
             EXPECT_EQ(j.right.samples, t.right);
             EXPECT_EQ(j.right.gamma, t.gamma);
             EXPECT_EQ(levels(j.right), t.right_levels);
-            EXPECT_EQ(j.squares.left.greys == 0, t.left == 1);
+            EXPECT_EQ(j.squares.left.intermediate == 0, t.left == 1);
         }
     }
 }
@@ -109,7 +113,7 @@ TEST(Picture, AFewStraysDoNotSwayTheCount) {
     const Judgement j = judge_picture(p.image(), 4);
     EXPECT_EQ(j.left.samples, 1);
     EXPECT_EQ(levels(j.right), "64 128 191");
-    EXPECT_STREQ(j.verdict.line, "Verdict: the picture agrees with the report: 4 samples");
+    EXPECT_STREQ(j.conclusion.text, "the picture agrees with the report: 4 samples");
 }
 
 TEST(Picture, AnAlteredPictureGetsNoVerdict) {
@@ -120,7 +124,7 @@ TEST(Picture, AnAlteredPictureGetsNoVerdict) {
     }
     Judgement j = judge_picture(spread.image(), 4);
     EXPECT_TRUE(j.right.spread);
-    EXPECT_EQ(j.verdict.status, unjudged_status);
+    EXPECT_EQ(j.conclusion.outcome, Outcome::unjudged);
     char line[2400];
     coverage_line(j, line, sizeof line);
     EXPECT_NE(std::string(line).find("which fit no sample count"), std::string::npos) << line;
@@ -134,15 +138,15 @@ TEST(Picture, AnAlteredPictureGetsNoVerdict) {
     for (const auto& a : altered) {
         j = judge_picture(a.picture.image(), 4);
         if (*a.why) {
-            EXPECT_EQ(j.verdict.status, unjudged_status);
-            EXPECT_NE(std::string(j.verdict.line).find(a.why), std::string::npos) << j.verdict.line;
+            EXPECT_EQ(j.conclusion.outcome, Outcome::unjudged);
+            EXPECT_NE(std::string(j.conclusion.text).find(a.why), std::string::npos) << j.conclusion.text;
         } else {
-            EXPECT_EQ(j.verdict.status, agrees_status) << j.verdict.line;
+            EXPECT_EQ(j.conclusion.outcome, Outcome::agrees) << j.conclusion.text;
         }
     }
     Picture cut = squares(1, 4);
     cut.paint(600, 0, 200, 400, 0, 0, 0);  // the right square's right half cut off
-    EXPECT_EQ(judge_picture(cut.image(), 4).verdict.status, unjudged_status);
+    EXPECT_EQ(judge_picture(cut.image(), 4).conclusion.outcome, Outcome::unjudged);
 }
 
 TEST(Picture, TheVerdictHoldsThePictureAgainstTheClaim) {
@@ -150,27 +154,27 @@ TEST(Picture, TheVerdictHoldsThePictureAgainstTheClaim) {
     const struct {
         int claimed;
         const Picture& picture;
-        int status;
-        const char* line;
+        Outcome outcome;
+        const char* text;
     } cases[] = {
-        {4, four, 0, "Verdict: the picture agrees with the report: 4 samples"},
-        {0, one, 0, "Verdict: the picture agrees with the report: no multisampling"},
-        {8, four, 3,
-         "Verdict: CONTRADICTION: the context reports 8 samples, but the right square shows 4 samples"},
-        {4, one, 3,
-         "Verdict: CONTRADICTION: the context reports 4 samples, but the right square shows no "
+        {4, four, Outcome::agrees, "the picture agrees with the report: 4 samples"},
+        {0, one, Outcome::agrees, "the picture agrees with the report: no multisampling"},
+        {8, four, Outcome::contradiction,
+         "CONTRADICTION: the context reports 8 samples, but the right square shows 4 samples"},
+        {4, one, Outcome::contradiction,
+         "CONTRADICTION: the context reports 4 samples, but the right square shows no "
          "multisampling"},
-        {0, four, 3,
-         "Verdict: CONTRADICTION: the context reports no multisampling, yet the right square shows 4 "
+        {0, four, Outcome::contradiction,
+         "CONTRADICTION: the context reports no multisampling, yet the right square shows 4 "
          "samples"},
-        {4, forced, 3,
-         "Verdict: CONTRADICTION: the left square shows 4 samples although multisampling is off for it: the "
+        {4, forced, Outcome::contradiction,
+         "CONTRADICTION: the left square shows 4 samples although multisampling is off for it: the "
          "driver or its settings force anti-aliasing"},
     };
     for (const auto& t : cases) {
-        const Verdict v = judge_picture(t.picture.image(), t.claimed).verdict;
-        EXPECT_EQ(v.status, t.status);
-        EXPECT_STREQ(v.line, t.line);
+        const Conclusion c = judge_picture(t.picture.image(), t.claimed).conclusion;
+        EXPECT_EQ(c.outcome, t.outcome);
+        EXPECT_STREQ(c.text, t.text);
     }
 }
 

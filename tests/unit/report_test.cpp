@@ -2,9 +2,9 @@
 // the information block, the extension list, old contexts and missing strings.
 #include "app/report.h"
 #include "app/command_line.h"
-#include "app/pixel_format.h"
 #include "app/required_gl.h"
 #include "gl_loader/gl.h"
+#include "platform/pixel_format.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "picture/verdict.h"
-#include "verdict/json.h"
+#include "picture/judgement.h"
+#include "verdict/print_json.h"
 
 namespace {
 
@@ -22,8 +22,8 @@ TEST(VerdictJson, StringsAreEscapedAndBadBytesReplaced) {
     r.pictured = true;
     r.judged.right.samples = 0;  // levels that fit no count
     r.judged.left.samples = 1;
-    r.judged.verdict = jaggo::picture::unmade("why");
-    r.status = r.judged.verdict.status;
+    r.judged.conclusion = jaggo::picture::cannot_judge("why");
+    r.status = jaggo::verdict::unjudged;
 
     const std::string line = json_line(r);
     EXPECT_EQ(line.find('\n'), std::string::npos);

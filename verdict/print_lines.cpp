@@ -1,26 +1,13 @@
 // jaggo verdict: the Edges:, Coverage: and Verdict: lines, and the title.
-#include "verdict/lines.h"
+#include "verdict/print_lines.h"
 
 #include <GLFW/glfw3.h>
 
 #include <cstdio>
-#include <cstring>
 
 #include "app/scene_layout.h"
 
 namespace jaggo::verdict {
-
-namespace {
-
-constexpr const char* verdict_prefix = "Verdict: ";
-
-}  // namespace
-
-const char* verdict_text(const WindowResult& result) {
-    const char* line = result.judged.verdict.line;
-    const std::size_t prefix = std::strlen(verdict_prefix);
-    return std::strncmp(line, verdict_prefix, prefix) == 0 ? line + prefix : line;
-}
 
 void print_lines(const WindowResult& result) {
     if (result.pictured) {
@@ -30,13 +17,13 @@ void print_lines(const WindowResult& result) {
         picture::coverage_line(result.judged, line, sizeof line);
         std::printf("%s\n", line);
     }
-    std::printf("%s\n", result.judged.verdict.line);
+    std::printf("Verdict: %s\n", result.judged.conclusion.text);
     std::fflush(stdout);
 }
 
 void show_in_title(GLFWwindow* window, const WindowResult& result) {
     char title[720];
-    std::snprintf(title, sizeof title, "%s: %s", scene::window_title, verdict_text(result));
+    std::snprintf(title, sizeof title, "%s: %s", scene::window_title, result.judged.conclusion.text);
     glfwSetWindowTitle(window, title);
 }
 

@@ -1,4 +1,4 @@
-// jaggo app: the judging program's entry, jaggo-verdict. It runs as jaggo does (the request line,
+// jaggo verdict: the judging program's entry, jaggo-verdict. It runs as jaggo does (the request line,
 // the report, the turning squares, Space and Escape) and judges its own framebuffer: the samples
 // that its squares' edges show, held against what the context reports.
 #include <GLFW/glfw3.h>
@@ -8,78 +8,61 @@
 
 #include "app/callbacks.h"
 #include "app/command_line.h"
-#include "app/report.h"
+#include "app/finish.h"
 #include "app/scene.h"
-#include "app/start.h"
 #include "options/getopt.h"
-#include "verdict/json.h"
 #include "verdict/judge_window.h"
-#include "verdict/lines.h"
-#include "verdict/read_back.h"
+#include "verdict/print_json.h"
+#include "verdict/print_lines.h"
+#include "verdict/status.h"
 #include "verdict/sweep.h"
 #include "verdict/usage.h"
 
 int main(int argc, char** argv) {
     using namespace jaggo;
 
-    samples = 4;
+    samples = default_samples;
     bool quit = false;
     bool all = false;
     bool json = false;
     for (std::int32_t c; (c = opt::getopt(argc, argv, verdict::option_string)) != -1;) {
+        if (take_shared_option(c, opt::optarg)) continue;
         switch (c) {
-        case 'h':
-            verdict::print_usage();
-            std::exit(0);
-        case 's':
-            samples = parse_samples(opt::optarg);
-            break;
-        case 'x':
-            list_extensions = 1;
-            break;
         case 'q':
             quit = true;
-            break;
+            continue;
         case 'a':
             all = true;
-            break;
+            continue;
         case 'j':
             json = true;
-            break;
+            continue;
         default:
             verdict::print_usage();
-            std::exit(1);
+            std::exit(c == 'h' ? verdict::agrees : verdict::failed);
         }
     }
 
     glfwSetErrorCallback(error_callback);
-    if (!glfwInit()) std::exit(1);
+    if (!glfwInit()) std::exit(verdict::failed);
     if (all) {
         const int status = verdict::sweep(json);
         glfwTerminate();
         std::exit(status);
     }
 
+    verdict::Pixels pixels;
     verdict::WindowResult result;
-    result.asked = samples;
-    if (!json) print_request(samples);
-    GLFWwindow* window = open_window(samples, verdict::first_missing_read_back_entry_point);
-    if (window == nullptr) {
-        glfwTerminate();
-        std::exit(1);
-    }
-    if (!json) {
-        print_context_report();
-        std::fflush(stdout);
-    }
-    if (!build_scene()) fail_with_window(window);
-
-    verdict::judge_window(window, &result);
-    verdict::release_pictures();
+    GLFWwindow* window = verdict::open_and_judge(samples, !json, &pixels, &result);
+    verdict::Pixels().swap(pixels);  // the frames after the judged one read nothing back
     if (json) {
         verdict::print_json(result);
-    } else {
+    } else if (window != nullptr) {
         verdict::print_lines(result);
+    }
+    if (window == nullptr) {
+        glfwTerminate();
+        std::exit(result.status);
     }
     verdict::show_in_title(window, result);
 

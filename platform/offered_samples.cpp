@@ -1,6 +1,6 @@
-// jaggo app: lists the sample counts of the framebuffer configurations GLX, EGL or WGL offer. No
+// jaggo platform: lists the sample counts of the framebuffer configurations GLX, EGL or WGL offer. No
 // GL, GLX or EGL library is linked: their functions are found where GLFW loaded them.
-#include "app/offered_samples.h"
+#include "platform/offered_samples.h"
 
 #include <GLFW/glfw3.h>
 
@@ -9,7 +9,7 @@
 #include <GLFW/glfw3native.h>
 #endif
 
-#include "app/context_api.h"
+#include "platform/context_api.h"
 
 namespace jaggo {
 
@@ -88,7 +88,7 @@ OfferedSamples offered_sample_counts(GLFWwindow*) {
 
 namespace {
 
-// What else of Xlib, GLX and EGL is needed here (app/context_api.h has the rest).
+// What else of Xlib, GLX and EGL is needed here (platform/context_api.h has the rest).
 using GLXFBConfig = void*;
 using EGLConfig = void*;
 constexpr int glx_drawable_type = 0x8010;  // GLX_DRAWABLE_TYPE

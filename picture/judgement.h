@@ -3,38 +3,39 @@
 // or the picture could not be judged, which is never taken for agreement.
 #pragma once
 
+#include <cstddef>
+
 #include "picture/coverage.h"
 #include "picture/image.h"
 #include "picture/squares.h"
 
 namespace jaggo::picture {
 
-// The exit statuses the verdict asks for; the program's own failures (1) take precedence.
-constexpr int agrees_status = 0;
-constexpr int contradiction_status = 3;
-constexpr int unjudged_status = 4;
+enum class Outcome { agrees, contradiction, unjudged };
 
-struct Verdict {
-    int status;      // agrees_status, contradiction_status or unjudged_status
-    char line[640];  // "Verdict: ...", without a newline
+// What the picture says of the report, in words for a person: "the picture agrees with the
+// report: 4 samples", "CONTRADICTION: ...", "none could be made: ...", without a newline.
+struct Conclusion {
+    Outcome outcome;
+    char text[640];
 };
 
 // claimed is GL_SAMPLES; left and right are the squares' readings.
-Verdict judge(int claimed, const Reading& left, const Reading& right);
+Conclusion judge(int claimed, const Reading& left, const Reading& right);
 
-// The verdict of a picture that could not be had or read, and why.
-Verdict unmade(const char* why);
+// The conclusion when no picture could be had or read, and why.
+Conclusion cannot_judge(const char* why);
 
 // A whole picture of jaggo's framebuffer judged against the claim: the squares, their readings and
-// the verdict, whose line comes after the "Edges:" and "Coverage:" lines below.
+// the conclusion.
 struct Judgement {
     Squares squares;
     Reading left, right;
-    const char* not_drawn;  // as_drawn's answer: nullptr when the picture shows the scene whole
-    Verdict verdict;
+    const char* why_not_as_drawn;  // nullptr when the picture shows the scene whole
+    Conclusion conclusion;
 };
 
-Judgement judge_picture(const Image& image, int claimed);
+Judgement judge_picture(const Image& image, const Geometry& geometry, int claimed);
 
 // "Edges: left square N intermediate pixels, right square M" and
 // "Coverage: left square ..., right square ...", into out (cut to size).

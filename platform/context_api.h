@@ -1,4 +1,4 @@
-// jaggo app: what both platform files (the chosen pixel format, the offered sample counts) need of
+// jaggo platform: what both platform files (the chosen pixel format, the offered sample counts) need of
 // the API that made the window's context: on Windows whether it is WGL; elsewhere the little of GLX
 // and EGL they call, declared without their headers, and how those functions are found.
 #pragma once
@@ -8,7 +8,7 @@
 #if !defined(_WIN32) && !defined(__APPLE__)
 #include <cstdint>
 
-#include "app/loaded_library.h"
+#include "platform/loaded_library.h"
 #endif
 
 namespace jaggo {

@@ -1,17 +1,17 @@
-// jaggo picture: the verdict lines, and a picture judged as a whole.
-#include "picture/verdict.h"
+// jaggo picture: the conclusion's words, and a picture judged as a whole.
+#include "picture/judgement.h"
 
 #include <cstdio>
 
 namespace jaggo::picture {
 
-Verdict unmade(const char* why) {
-    Verdict v{unjudged_status, ""};
-    std::snprintf(v.line, sizeof v.line, "Verdict: none could be made: %s", why);
-    return v;
+Conclusion cannot_judge(const char* why) {
+    Conclusion c{Outcome::unjudged, ""};
+    std::snprintf(c.text, sizeof c.text, "none could be made: %s", why);
+    return c;
 }
 
-Verdict judge(int claimed, const Reading& left, const Reading& right) {
+Conclusion judge(int claimed, const Reading& left, const Reading& right) {
     if (left.samples == 0 || right.samples == 0) {
         const char* which = left.samples == 0 && right.samples == 0 ? "left and right"
                             : left.samples == 0                     ? "left"
@@ -20,7 +20,7 @@ Verdict judge(int claimed, const Reading& left, const Reading& right) {
         std::snprintf(why, sizeof why,
                       "the %s square's grey levels fit no sample count (a filtered or scaled picture?)",
                       which);
-        return unmade(why);
+        return cannot_judge(why);
     }
     // What the picture says against the report: about the right square, then the left.
     char right_says[200] = "";
@@ -48,23 +48,22 @@ Verdict judge(int claimed, const Reading& left, const Reading& right) {
             "settings force anti-aliasing",
             left.samples);
     }
-    Verdict v{contradiction_status, ""};
+    Conclusion c{Outcome::contradiction, ""};
     if (*right_says != '\0' || *left_says != '\0') {
-        std::snprintf(v.line, sizeof v.line, "Verdict: CONTRADICTION: %s%s%s", right_says,
+        std::snprintf(c.text, sizeof c.text, "CONTRADICTION: %s%s%s", right_says,
                       *right_says != '\0' && *left_says != '\0' ? "; " : "", left_says);
-        return v;
+        return c;
     }
-    v.status = agrees_status;
+    c.outcome = Outcome::agrees;
     if (claimed > 1) {
-        std::snprintf(v.line, sizeof v.line, "Verdict: the picture agrees with the report: %d samples",
-                      claimed);
+        std::snprintf(c.text, sizeof c.text, "the picture agrees with the report: %d samples", claimed);
     } else {
-        std::snprintf(v.line, sizeof v.line, "Verdict: the picture agrees with the report: no multisampling");
+        std::snprintf(c.text, sizeof c.text, "the picture agrees with the report: no multisampling");
     }
-    return v;
+    return c;
 }
 
-Judgement judge_picture(const Image& image, int claimed) {
+Judgement judge_picture(const Image& image, const Geometry& geometry, int claimed) {
     Judgement j{};
     j.squares = find_squares(image);
     Histogram levels;
@@ -72,18 +71,18 @@ Judgement judge_picture(const Image& image, int claimed) {
     j.left = read_levels(levels);
     grey_levels(image, image.width / 2, image.width, &levels);
     j.right = read_levels(levels);
-    j.not_drawn = as_drawn(image, j.squares);
-    if (j.not_drawn != nullptr) {
-        j.verdict = unmade(j.not_drawn);
+    j.why_not_as_drawn = why_not_as_drawn(image, j.squares, geometry);
+    if (j.why_not_as_drawn != nullptr) {
+        j.conclusion = cannot_judge(j.why_not_as_drawn);
     } else {
-        j.verdict = judge(claimed, j.left, j.right);
+        j.conclusion = judge(claimed, j.left, j.right);
     }
     return j;
 }
 
 void edges_line(const Judgement& j, char* out, std::size_t size) {
     std::snprintf(out, size, "Edges: left square %d intermediate pixels, right square %d",
-                  j.squares.left.greys, j.squares.right.greys);
+                  j.squares.left.intermediate, j.squares.right.intermediate);
 }
 
 void coverage_line(const Judgement& j, char* out, std::size_t size) {

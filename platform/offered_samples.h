@@ -1,4 +1,4 @@
-// jaggo app: the sample counts the platform's framebuffer configurations offer, so that a sweep
+// jaggo platform: the sample counts the platform's framebuffer configurations offer, so that a sweep
 // can judge every count a request could be granted, not only the usual powers of two.
 #pragma once
 

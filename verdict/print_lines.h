@@ -8,9 +8,6 @@ struct GLFWwindow;
 
 namespace jaggo::verdict {
 
-// The verdict's text, without its "Verdict: " (as the sweep's table and the title show it).
-const char* verdict_text(const WindowResult& result);
-
 // "Edges: ..." and "Coverage: ..." where a picture was read, then "Verdict: ...", flushed.
 void print_lines(const WindowResult& result);
 

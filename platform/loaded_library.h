@@ -1,4 +1,4 @@
-// jaggo app: functions of libraries the process has already loaded (GLFW, and what GLFW loaded for
+// jaggo platform: functions of libraries the process has already loaded (GLFW, and what GLFW loaded for
 // its platform), found by name without loading any; and which platform GLFW runs on. POSIX only.
 #pragma once
 

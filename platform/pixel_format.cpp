@@ -1,6 +1,6 @@
-// jaggo app: reads the chosen pixel format's number back from GLX, EGL or WGL. No GL, GLX or EGL
+// jaggo platform: reads the chosen pixel format's number back from GLX, EGL or WGL. No GL, GLX or EGL
 // library is linked: their functions are found where GLFW loaded them.
-#include "app/pixel_format.h"
+#include "platform/pixel_format.h"
 
 #include <GLFW/glfw3.h>
 
@@ -9,7 +9,7 @@
 #include <GLFW/glfw3native.h>
 #endif
 
-#include "app/context_api.h"
+#include "platform/context_api.h"
 
 namespace jaggo {
 
@@ -18,6 +18,7 @@ std::int32_t chosen_pixel_format = 0;
 #if defined(_WIN32)
 
 void read_chosen_pixel_format(GLFWwindow* window) {
+    chosen_pixel_format = 0;
     if (window == nullptr || glfwGetWindowAttrib(window, GLFW_CLIENT_API) == GLFW_NO_API ||
         !context_is_wgl(window)) {
         return;
@@ -32,13 +33,15 @@ void read_chosen_pixel_format(GLFWwindow* window) {
 #elif defined(__APPLE__)
 
 // NSGL numbers no pixel formats, and GLX and EGL are not looked for here.
-void read_chosen_pixel_format(GLFWwindow*) {}
+void read_chosen_pixel_format(GLFWwindow*) {
+    chosen_pixel_format = 0;
+}
 
 #else
 
 namespace {
 
-// What else of GLX and EGL is needed here (app/context_api.h has the rest).
+// What else of GLX and EGL is needed here (platform/context_api.h has the rest).
 using GLXContext = void*;
 using EGLContext = void*;
 constexpr int glx_fbconfig_id = 0x8013;  // GLX_FBCONFIG_ID
@@ -95,6 +98,7 @@ void read_egl(GLFWwindow* window) {
 }  // namespace
 
 void read_chosen_pixel_format(GLFWwindow* window) {
+    chosen_pixel_format = 0;
     if (window == nullptr || glfwGetWindowAttrib(window, GLFW_CLIENT_API) == GLFW_NO_API) return;
     switch (glfwGetWindowAttrib(window, GLFW_CONTEXT_CREATION_API)) {
     case GLFW_NATIVE_CONTEXT_API:

@@ -1,7 +1,7 @@
-// jaggo app: tells a lost Wayland connection from a closed window. No Wayland library is linked:
+// jaggo platform: tells a lost Wayland connection from a closed window. No Wayland library is linked:
 // libwayland-client is found where GLFW loaded it. Win32 and macOS have no connection to a display
 // server that could break under a running window.
-#include "app/display_lost.h"
+#include "platform/display_lost.h"
 
 #if !defined(_WIN32) && !defined(__APPLE__)
 #include <cerrno>
@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/loaded_library.h"
+#include "platform/loaded_library.h"
 #endif
 
 namespace jaggo {

@@ -1,11 +1,9 @@
 // jaggo verdict: the JSON object of a judged window. Strings are escaped by the JSON library, and
 // a driver's string that is not valid UTF-8 has its bad bytes replaced (U+FFFD), never passed on.
-#include "verdict/json.h"
+#include "verdict/print_json.h"
 
 #include <cstdio>
 #include <nlohmann/json.hpp>
-
-#include "verdict/lines.h"
 
 namespace jaggo::verdict {
 
@@ -19,14 +17,14 @@ json text(const std::optional<std::string>& s) {
 }
 
 // A square's reading; null where no picture was read.
-json square(const WindowResult& r, const picture::Reading& reading, int greys) {
+json square(const WindowResult& r, const picture::Reading& reading, int intermediate) {
     if (!r.pictured) return nullptr;
     json levels = json::array();
     for (int i = 0; i < reading.level_count; ++i) levels.push_back(reading.levels[i]);
     return {{"samples", reading.samples != 0 ? json(reading.samples) : json(nullptr)},
             {"levels", levels},
             {"gamma_correct", reading.gamma},
-            {"intermediate_pixels", greys}};
+            {"intermediate_pixels", intermediate}};
 }
 
 }  // namespace
@@ -40,9 +38,9 @@ std::string json_line(const WindowResult& r) {
         {"renderer", text(r.renderer)},
         {"version", text(r.version)},
         {"glsl_version", text(r.glsl)},
-        {"left", square(r, r.judged.left, r.judged.squares.left.greys)},
-        {"right", square(r, r.judged.right, r.judged.squares.right.greys)},
-        {"verdict", verdict_text(r)},
+        {"left", square(r, r.judged.left, r.judged.squares.left.intermediate)},
+        {"right", square(r, r.judged.right, r.judged.squares.right.intermediate)},
+        {"verdict", r.judged.conclusion.text},
         {"status", r.status},
     };
     return object.dump(-1, ' ', false, json::error_handler_t::replace);

@@ -1,4 +1,4 @@
-// jaggo app: a display connection that broke under the open window, told apart from a closed window.
+// jaggo platform: a display connection that broke under the open window, told apart from a closed window.
 #pragma once
 
 #include <cstddef>
