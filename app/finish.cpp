@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/callbacks.h"
 #include "platform/display_lost.h"
 
 namespace jaggo {
@@ -20,7 +21,9 @@ void finish(GLFWwindow* window, int status) {
     // A display that went away ends the loop too: that is no clean end.
     char lost[256] = "";
     if (display_connection_lost(lost, sizeof lost)) {
-        std::fprintf(stderr, "Error: The Wayland connection was lost: %s\n", lost);
+        char text[300];
+        std::snprintf(text, sizeof text, "The Wayland connection was lost: %s", lost);
+        report_error(text);
         fail_with_window(window);
     }
     glfwDestroyWindow(window);

@@ -19,4 +19,9 @@ void print_context_report();
 // the GL_VERSION string and the names from the single GL_EXTENSIONS string.
 void print_context_info(std::int32_t list);
 
+// Hands each extension name of the current context to visit, in the order print_context_info
+// prints them (the same placeholder where the driver gives no name). The name is not terminated.
+using ExtensionVisitor = void (*)(const char* name, int length, void* data);
+void visit_extensions(ExtensionVisitor visit, void* data);
+
 }  // namespace jaggo

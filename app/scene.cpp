@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/callbacks.h"
 #include "app/scene_layout.h"
 #include "gl_loader/gl.h"
 #include "matrix/mat4.h"
@@ -69,11 +70,13 @@ void print_failure(const char* what, GLuint object, GetLogFn get_log) {
     while (*begin != '\0' && is_space(*begin)) ++begin;
     const char* end = begin + std::strlen(begin);
     while (end > begin && is_space(end[-1])) --end;
+    char text[log_capacity + 128];
     if (end == begin) {
-        std::fprintf(stderr, "Error: %s (the driver gave no log)\n", what);
+        std::snprintf(text, sizeof text, "%s (the driver gave no log)", what);
     } else {
-        std::fprintf(stderr, "Error: %s: %.*s\n", what, static_cast<int>(end - begin), begin);
+        std::snprintf(text, sizeof text, "%s: %.*s", what, static_cast<int>(end - begin), begin);
     }
+    report_error(text);
 }
 
 // Compiles one shader; on failure says so with the driver's log and returns false.
@@ -135,8 +138,8 @@ bool build_scene() {
     mvp_location = glGetUniformLocation(program, "MVP");
     vpos_location = glGetAttribLocation(program, "vPos");
     if (mvp_location < 0 || vpos_location < 0) {
-        std::fprintf(stderr, "Error: OpenGL shader program has no %s\n",
-                     mvp_location < 0 ? "uniform MVP" : "attribute vPos");
+        report_error(mvp_location < 0 ? "OpenGL shader program has no uniform MVP"
+                                      : "OpenGL shader program has no attribute vPos");
         return false;
     }
 

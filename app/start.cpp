@@ -40,7 +40,7 @@ GLFWwindow* open_window(std::int32_t samples, const char* (*first_missing)()) {
     // say that, rather than naming the first entry point it left null. (A
     // context that lists no extensions still draws.)
     if (loaded.status == gl::GLLoadStatus::no_version) {
-        std::fprintf(stderr, "Error: The OpenGL context reported no version\n");
+        report_error("The OpenGL context reported no version");
         glfwDestroyWindow(window);
         return nullptr;
     }
@@ -49,7 +49,9 @@ GLFWwindow* open_window(std::int32_t samples, const char* (*first_missing)()) {
     const char* missing = first_missing_entry_point();
     if (missing == nullptr && first_missing != nullptr) missing = first_missing();
     if (missing != nullptr) {
-        std::fprintf(stderr, "Error: OpenGL entry point %s is missing\n", missing);
+        char text[128];
+        std::snprintf(text, sizeof text, "OpenGL entry point %s is missing", missing);
+        report_error(text);
         glfwDestroyWindow(window);
         return nullptr;
     }

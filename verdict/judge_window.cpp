@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "app/callbacks.h"
+#include "app/command_line.h"
 #include "app/report.h"
 #include "app/scene.h"
 #include "app/scene_layout.h"
@@ -76,16 +78,27 @@ void judge_window(GLFWwindow* window, Pixels* pixels, WindowResult* result) {
     glfwSetTime(seconds);
 }
 
+void keep_extension(const char* name, int length, void* data) {
+    static_cast<std::vector<std::string>*>(data)->emplace_back(name, static_cast<std::size_t>(length));
+}
+
 }  // namespace
 
 GLFWwindow* open_and_judge(std::int32_t asked, bool report, Pixels* pixels, WindowResult* result) {
     *result = {};
     result->asked = asked;
+    forget_errors();
     if (report) print_request(asked);
     GLFWwindow* window = open_window(asked, first_missing_read_back_entry_point);
     if (window == nullptr) {
         could_not_open(result);
         return nullptr;
+    }
+    result->platform = platform_names(window);
+    result->attributes = configuration_attributes(window, chosen_pixel_format);
+    if (list_extensions != 0) {
+        result->extensions.emplace();
+        visit_extensions(keep_extension, &*result->extensions);
     }
     if (report) {
         print_context_report();
@@ -102,6 +115,8 @@ GLFWwindow* open_and_judge(std::int32_t asked, bool report, Pixels* pixels, Wind
 }
 
 void could_not_open(WindowResult* result) {
+    if (result->platform.glfw == nullptr) result->platform = platform_names(nullptr);
+    if (result->error.empty()) result->error = last_error();
     result->opened = false;
     result->pictured = false;
     result->judged = {};

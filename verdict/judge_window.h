@@ -6,8 +6,12 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "picture/judgement.h"
+#include "platform/configuration.h"
+#include "platform/offered_samples.h"
+#include "verdict/expectation.h"
 #include "verdict/read_back.h"
 #include "verdict/status.h"
 
@@ -22,21 +26,29 @@ constexpr double judged_degrees = 30.0;
 // At most this many frames are drawn until one can be judged (about a second at 60 Hz).
 constexpr int max_judged_frames = 60;
 
-// What a window showed and what its context said.
+// What a window showed and what its context said: the one record that the lines, the sweep's row
+// and the JSON object print.
 struct WindowResult {
-    std::int32_t asked = 0;          // the samples requested
-    bool opened = false;             // the window, its context and the scene were made
-    std::int32_t configuration = 0;  // the chosen pixel format's number
-    std::int32_t claimed = 0;        // GL_SAMPLES
+    std::int32_t asked = 0;                // the samples requested
+    bool opened = false;                   // the window, its context and the scene were made
+    PlatformNames platform{};              // where GLFW runs; its version string even without a window
+    std::int32_t configuration = 0;        // the chosen pixel format's number
+    ConfigurationAttributes attributes{};  // that configuration's, as the platform reads them
+    std::int32_t claimed = 0;              // GL_SAMPLES
     std::optional<std::string> vendor, renderer, version, glsl;  // empty where the driver gave none
+    std::optional<std::vector<std::string>> extensions;          // with -x
+    std::optional<OfferedSamples> offered;                       // with -a: what the platform offers
     bool pictured = false;        // a picture was read back and analysed: judged holds its readings
     picture::Judgement judged{};  // its conclusion is set in any case
+    Expectation expectation{};    // -e's, where asked
     Status status = failed;       // the conclusion's status; failed when the window could not be opened
+    std::string error;            // why it could not be opened, in the error's own words
 };
 
 // Opens a window asking for that many samples as jaggo does, builds the scene and judges the window
 // into *result, reading its pictures into pixels. With report, the request line comes first and
-// the context report once the context is ready, as jaggo prints them. Returns the window, with its
+// the context report once the context is ready, as jaggo prints them. The extensions are kept when
+// -x asked for them. Returns the window, with its
 // context current, for the caller to go on with and destroy; or nullptr, with *result that of a
 // window that could not run (the reason on standard error), when the window, its context or its
 // scene could not be made. GLFW must be initialised.

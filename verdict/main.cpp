@@ -10,8 +10,8 @@
 #include "app/command_line.h"
 #include "app/finish.h"
 #include "app/scene.h"
-#include "options/getopt.h"
 #include "verdict/judge_window.h"
+#include "verdict/options.h"
 #include "verdict/print_json.h"
 #include "verdict/print_lines.h"
 #include "verdict/status.h"
@@ -21,41 +21,46 @@
 int main(int argc, char** argv) {
     using namespace jaggo;
 
-    samples = default_samples;
-    bool quit = false;
-    bool all = false;
-    bool json = false;
-    for (std::int32_t c; (c = opt::getopt(argc, argv, verdict::option_string)) != -1;) {
-        if (take_shared_option(c, opt::optarg)) continue;
-        switch (c) {
-        case 'q':
-            quit = true;
-            continue;
-        case 'a':
-            all = true;
-            continue;
-        case 'j':
-            json = true;
-            continue;
-        default:
-            verdict::print_usage();
-            std::exit(c == 'h' ? verdict::agrees : verdict::failed);
-        }
+    verdict::Settings settings;
+    switch (verdict::read_options(argc, argv, &settings)) {
+    case verdict::Request::help:
+        verdict::print_usage(stdout);
+        std::exit(verdict::agrees);
+    case verdict::Request::version:
+        verdict::print_version();
+        std::exit(verdict::agrees);
+    case verdict::Request::usage_error:
+        verdict::print_usage(stderr);
+        std::exit(verdict::usage_error);
+    case verdict::Request::run:
+        break;
     }
 
     glfwSetErrorCallback(error_callback);
-    if (!glfwInit()) std::exit(verdict::failed);
-    if (all) {
-        const int status = verdict::sweep(json);
+    if (!glfwInit()) {
+        // No window system to run on: a script reading JSON still gets its one object.
+        if (settings.json) {
+            verdict::WindowResult result;
+            result.asked = samples;
+            result.platform.glfw = glfwGetVersionString();
+            verdict::could_not_open(&result);
+            verdict::print_json(result);
+        }
+        std::exit(verdict::failed);
+    }
+    if (settings.all) {
+        const int status = verdict::sweep(settings);
         glfwTerminate();
         std::exit(status);
     }
 
     verdict::Pixels pixels;
     verdict::WindowResult result;
-    GLFWwindow* window = verdict::open_and_judge(samples, !json, &pixels, &result);
+    GLFWwindow* window = verdict::open_and_judge(samples, !settings.json, &pixels, &result);
     verdict::Pixels().swap(pixels);  // the frames after the judged one read nothing back
-    if (json) {
+    result.expectation =
+        verdict::hold_to_expectation(settings.expected, result.judged.right.samples, &result.status);
+    if (settings.json) {
         verdict::print_json(result);
     } else if (window != nullptr) {
         verdict::print_lines(result);
@@ -66,7 +71,7 @@ int main(int argc, char** argv) {
     }
     verdict::show_in_title(window, result);
 
-    while (!quit && !glfwWindowShouldClose(window)) {
+    while (!settings.quit && !glfwWindowShouldClose(window)) {
         draw_frame(window);
         glfwSwapBuffers(window);
         glfwPollEvents();

@@ -2,13 +2,19 @@
 // the window's title.
 #pragma once
 
+#include <cstddef>
+
 #include "verdict/judge_window.h"
 
 struct GLFWwindow;
 
 namespace jaggo::verdict {
 
-// "Edges: ..." and "Coverage: ..." where a picture was read, then "Verdict: ...", flushed.
+// "Platform: GLX on X11; GLFW 3.3.8 X11 GLX ...", into out (cut to size).
+void platform_line(const WindowResult& result, char* out, std::size_t size);
+
+// "Platform: ..." and "Configuration: ...", then "Edges: ..." and "Coverage: ..." where a picture
+// was read, then "Verdict: ..." and, where -e was held against it, "Expected: ...", flushed.
 void print_lines(const WindowResult& result);
 
 // Sets the window's title to the scene's, followed by the verdict.

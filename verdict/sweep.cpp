@@ -12,6 +12,7 @@
 #include "platform/offered_samples.h"
 #include "verdict/judge_window.h"
 #include "verdict/print_json.h"
+#include "verdict/print_lines.h"
 #include "verdict/status.h"
 
 namespace jaggo::verdict {
@@ -38,13 +39,30 @@ std::vector<std::string> row(const WindowResult& r) {
     if (r.pictured) seen = r.judged.right.samples != 0 ? cell(r.judged.right.samples) : "?";
     std::string said = r.judged.conclusion.text;
     if (r.status == agrees) said = "agrees";
+    if (r.status == unmet_expectation) {
+        said = "agrees, but fewer than the " + cell(r.expectation.at_least) + " samples expected take effect";
+    }
     if (!r.opened) said = "could not run: " + said;
     return {cell(r.asked), r.opened ? cell(r.configuration) : "-", r.opened ? cell(r.claimed) : "-", seen,
             said};
 }
 
+// The platform and the driver, once: every window of the sweep runs on them.
+void print_driver(const std::vector<WindowResult>& results) {
+    for (const WindowResult& r : results) {
+        if (!r.opened) continue;
+        char line[2400];
+        platform_line(r, line, sizeof line);
+        std::printf("%s\n", line);
+        const auto text = [](const std::optional<std::string>& s) { return s ? s->c_str() : "(none)"; };
+        std::printf("Driver: %s; %s; %s\n", text(r.vendor), text(r.renderer), text(r.version));
+        return;
+    }
+}
+
 void print_table(const OfferedSamples& offered, const std::vector<std::int32_t>& counts,
                  const std::vector<WindowResult>& results) {
+    print_driver(results);
     std::string listed;
     for (int i = 0; i < offered.count; ++i) listed += (i ? " " : "") + cell(offered.counts[i]);
     std::string asked;
@@ -73,7 +91,7 @@ void print_table(const OfferedSamples& offered, const std::vector<std::int32_t>&
 
 }  // namespace
 
-int sweep(bool json) {
+int sweep(const Settings& settings) {
     std::vector<std::int32_t> counts(std::begin(fixed_counts), std::end(fixed_counts));
     std::vector<WindowResult> results;
     OfferedSamples offered{};
@@ -81,6 +99,12 @@ int sweep(bool json) {
     for (std::size_t i = 0; i < counts.size(); ++i) {
         // The first window's context tells what the platform offers: its counts join the sweep.
         results.push_back(judge_count(counts[i], &pixels, i == 0 ? &offered : nullptr));
+        WindowResult& result = results.back();
+        result.offered = offered;
+        if (result.asked >= settings.expected) {
+            result.expectation =
+                hold_to_expectation(settings.expected, result.judged.right.samples, &result.status);
+        }
         if (i == 0) {
             for (int k = 0; k < offered.count; ++k) {
                 if (offered.counts[k] > 1 &&
@@ -90,9 +114,9 @@ int sweep(bool json) {
             }
             std::sort(counts.begin() + 1, counts.end());
         }
-        if (json) print_json(results.back());
+        if (settings.json) print_json(result);
     }
-    if (!json) print_table(offered, counts, results);
+    if (!settings.json) print_table(offered, counts, results);
 
     Status status = agrees;
     for (const WindowResult& r : results) status = graver(status, r.status);

@@ -2,15 +2,18 @@
 // every other count the platform's configurations offer where it can list them.
 #pragma once
 
+#include "verdict/options.h"
+
 namespace jaggo::verdict {
 
 // The counts judged whatever the platform offers.
 constexpr int fixed_counts[] = {0, 2, 4, 8, 16};
 
-// Opens, judges and closes a window for each count, then prints the table of what was asked, the
-// configuration granted, GL_SAMPLES, the samples the right square shows and the verdict; with
-// json, one JSON object a window instead, as each is judged. GLFW must be initialised. Returns the
-// run's status: the gravest of its windows' (verdict/status.h).
-int sweep(bool json);
+// Opens, judges and closes a window for each count, then prints the platform, the driver and the
+// table of what was asked, the configuration granted, GL_SAMPLES, the samples the right square
+// shows and the verdict; with settings.json, one JSON object a window instead, as each is judged.
+// The counts asked for settings.expected samples or more are held to it. GLFW must be
+// initialised. Returns the run's status: the gravest of its windows' (verdict/status.h).
+int sweep(const Settings& settings);
 
 }  // namespace jaggo::verdict

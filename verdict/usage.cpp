@@ -1,19 +1,27 @@
-// jaggo verdict: the usage text: jaggo's options, then the judging program's own.
+// jaggo verdict: the usage text: jaggo's options, then the judging program's own; and its version.
 #include "verdict/usage.h"
-
-#include <cstdio>
 
 namespace jaggo::verdict {
 
-void print_usage() {
-    std::printf(
-        "Usage: jaggo-verdict [-h] [-s SAMPLES] [-x] [-q] [-a] [-j]\n"
-        " -h this help info\n"
-        " -s request number of samples\n"
-        " -x list of OpenGL extensions\n"
-        " -q end the run once the picture is judged\n"
-        " -a judge every sample count, one window after another\n"
-        " -j print the results as JSON, one object a window\n");
+const char* const program_version = JAGGO_VERSION;
+
+void print_usage(std::FILE* stream) {
+    std::fprintf(stream,
+                 "Usage: jaggo-verdict [-h] [-s SAMPLES] [-x] [-q] [-a] [-j] [-e N] [-V]\n"
+                 " -h, --help     this help info\n"
+                 " -s SAMPLES     request number of samples\n"
+                 " -x             list of OpenGL extensions\n"
+                 " -q             end the run once the picture is judged\n"
+                 " -a             judge every sample count, one window after another\n"
+                 " -j             print the results as JSON, one object a window\n"
+                 " -e N           expect at least N samples to take effect (status 5 when fewer do)\n"
+                 " -V, --version  print the program's version\n"
+                 "Statuses: 0 agreement, 1 failure, 2 usage error, 3 contradiction, 4 no verdict,\n"
+                 "5 agreement with fewer samples than -e expects\n");
+}
+
+void print_version() {
+    std::printf("jaggo-verdict %s\n", program_version);
 }
 
 }  // namespace jaggo::verdict

@@ -1,18 +1,18 @@
-// jaggo verdict: the judging program's usage text.
+// jaggo verdict: the judging program's usage text and version line.
 #pragma once
 
-#include "app/command_line.h"
+#include <cstdio>
 
 namespace jaggo::verdict {
 
-// The option string the judging program's command line is scanned with: jaggo's, and its own.
-constexpr const char* option_string = "xhs:qaj";  // shared_options, then its own
+// The project's version, as the build gives it.
+extern const char* const program_version;
 
-constexpr bool begins_with(const char* text, const char* prefix) {
-    return *prefix == '\0' || (*text == *prefix && begins_with(text + 1, prefix + 1));
-}
-static_assert(begins_with(option_string, shared_options), "the shared options come first");
+// The usage text, on the stream given: standard output when asked for, standard error after a
+// usage error.
+void print_usage(std::FILE* stream);
 
-void print_usage();
+// "jaggo-verdict <version>" on standard output.
+void print_version();
 
 }  // namespace jaggo::verdict

@@ -1,5 +1,6 @@
 # jaggo tests: the real binary's command line, without a display.
 # Usage text, exit statuses, and GLFW's errors when no display can be opened.
+import json
 import os
 import tempfile
 import unittest
@@ -11,13 +12,7 @@ USAGE = ("Usage: jaggo [-h] [-s SAMPLES] [-x]\n"
          " -h this help info \n"
          " -s request number of samples \n"
          " -x list of OpenGL extentions \n")
-VERDICT_USAGE = ("Usage: jaggo-verdict [-h] [-s SAMPLES] [-x] [-q] [-a] [-j]\n"
-                 " -h this help info\n"
-                 " -s request number of samples\n"
-                 " -x list of OpenGL extensions\n"
-                 " -q end the run once the picture is judged\n"
-                 " -a judge every sample count, one window after another\n"
-                 " -j print the results as JSON, one object a window\n")
+
 
 
 def run(*args, program=None):
@@ -65,15 +60,37 @@ class CommandLine(unittest.TestCase):
 
     def test_the_judging_program_takes_jaggos_options_and_its_own(self):
         verdict = [os.environ["JAGGO_VERDICT_BIN"]]
-        for args, out, status in ((["-h"], VERDICT_USAGE, 0), (["-qajh"], VERDICT_USAGE, 0),
-                                  (["-y"], VERDICT_USAGE, 1), (["-s"], VERDICT_USAGE, 1)):
+        usage = run("-h", program=verdict).stdout
+        self.assertTrue(usage.startswith("Usage: jaggo-verdict [-h] [-s SAMPLES] [-x] "), usage)
+        for args in (["-qajh"], ["--help"], ["-s", "8", "--help"], ["-e", "4", "-h"]):
             with self.subTest(args=args):
                 r = run(*args, program=verdict)
-                self.assertEqual((r.stdout, r.stderr, r.returncode), (out, "", status))
+                self.assertEqual((r.stdout, r.stderr, r.returncode), (usage, "", 0))
+        for args in (["-V"], ["--version"], ["-q", "--version"]):
+            with self.subTest(args=args):
+                r = run(*args, program=verdict)
+                self.assertEqual((r.stdout, r.stderr, r.returncode),
+                                 ("jaggo-verdict %s\n" % os.environ["JAGGO_VERSION"], "", 0))
+        # Usage errors: the usage on standard error alone, nothing on standard output, status 2.
+        for args in (["-y"], ["-s"], ["-e"], ["--helpful"], ["-j", "-z"]):
+            with self.subTest(args=args):
+                r = run(*args, program=verdict)
+                self.assertEqual((r.stdout, r.stderr, r.returncode), ("", usage, 2))
+        for value in ("0", "-1", "4x", "", " 4", "+4", "99999999999"):
+            with self.subTest(e=value):
+                r = run("-e", value, program=verdict)
+                self.assertEqual((r.stdout, r.returncode), ("", 2))
+                self.assertEqual(r.stderr.splitlines()[1:], usage.splitlines())
+                self.assertIn('-e takes a whole number', r.stderr.splitlines()[0])
+
         r = run("-q", program=verdict)  # no display: jaggo's own failure, not a verdict
         self.assertEqual((r.stdout, r.returncode), ("", 1))
         self.assertRegex(r.stderr, r"^Error: \S")
-
+        r = run("-q", "-j", program=verdict)  # with -j, still one object, with the error's own words
+        (obj,) = (json.loads(line) for line in r.stdout.splitlines())
+        self.assertEqual(r.returncode, 1)
+        self.assertEqual((obj["kind"], obj["status"], obj["asked"], obj["left"]), ("window", 1, 4, None))
+        self.assertEqual("Error: %s\n" % obj["error"], r.stderr.splitlines(keepends=True)[-1])
 
 if __name__ == "__main__":
     unittest.main()

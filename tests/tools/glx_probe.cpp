@@ -2,6 +2,7 @@
 // The real-window tests compare jaggo's report with it; jaggo itself links no GL library.
 #include <GL/gl.h>
 #include <GL/glx.h>
+#include <GL/glxext.h>
 #include <X11/Xlib.h>
 
 #include <cstdio>
@@ -63,6 +64,40 @@ int report_strings(Display* dpy, int wanted) {
     return 0;
 }
 
+// "attributes ID": that configuration's attributes, one "name value" a line, as GLX gives them.
+int report_attributes(Display* dpy, int wanted) {
+    int count = 0;
+    GLXFBConfig* configs = glXGetFBConfigs(dpy, DefaultScreen(dpy), &count);
+    int status = 2;
+    for (int i = 0; i < count; ++i) {
+        int id = 0;
+        glXGetFBConfigAttrib(dpy, configs[i], GLX_FBCONFIG_ID, &id);
+        if (id != wanted) continue;
+        const struct {
+            const char* name;
+            int attribute;
+        } attributes[] = {{"sample_buffers", GLX_SAMPLE_BUFFERS},
+                          {"samples", GLX_SAMPLES},
+                          {"red", GLX_RED_SIZE},
+                          {"green", GLX_GREEN_SIZE},
+                          {"blue", GLX_BLUE_SIZE},
+                          {"alpha", GLX_ALPHA_SIZE},
+                          {"depth", GLX_DEPTH_SIZE},
+                          {"stencil", GLX_STENCIL_SIZE},
+                          {"srgb_capable", GLX_FRAMEBUFFER_SRGB_CAPABLE_ARB},
+                          {"caveat", GLX_CONFIG_CAVEAT}};
+        for (const auto& a : attributes) {
+            int value = 0;
+            if (glXGetFBConfigAttrib(dpy, configs[i], a.attribute, &value) == Success) {
+                std::printf("%s %d\n", a.name, value);
+            }
+        }
+        status = 0;
+    }
+    XFree(configs);
+    return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -71,6 +106,8 @@ int main(int argc, char** argv) {
     int status = 1;
     if (argc == 2 && std::strcmp(argv[1], "configs") == 0) status = list_configs(dpy);
     if (argc == 3 && std::strcmp(argv[1], "strings") == 0) status = report_strings(dpy, std::atoi(argv[2]));
+    if (argc == 3 && std::strcmp(argv[1], "attributes") == 0)
+        status = report_attributes(dpy, std::atoi(argv[2]));
     XCloseDisplay(dpy);
     return status;
 }

@@ -37,14 +37,41 @@ TEST(VerdictJson, StringsAreEscapedAndBadBytesReplaced) {
     EXPECT_EQ(j["gl_samples"], 8);
 }
 
-TEST(VerdictJson, AWindowThatCouldNotOpenHasNoReadings) {
-    WindowResult r;
-    r.asked = 16;
-    jaggo::verdict::could_not_open(&r);
-    const auto j = nlohmann::json::parse(json_line(r));
-    EXPECT_TRUE(j["configuration"].is_null());
-    EXPECT_TRUE(j["left"].is_null());
-    EXPECT_EQ(j["status"], 1);
+TEST(VerdictJson, EveryObjectHasTheSameKeysInOrderAndNullWhereNothingWasRead) {
+    WindowResult opened;
+    opened.asked = 4;
+    opened.opened = true;
+    opened.pictured = true;
+    opened.attributes.found = true;
+    opened.attributes.samples = 4;  // the others unread: null
+    opened.extensions = std::vector<std::string>{"GL_ARB_multisample"};
+    opened.status = jaggo::verdict::agrees;
+    opened.expectation = jaggo::verdict::hold_to_expectation(8, 4, &opened.status);
+    WindowResult failed;
+    failed.asked = 16;
+    failed.error = "X11: The DISPLAY environment variable is missing";
+    jaggo::verdict::could_not_open(&failed);
+
+    const auto a = nlohmann::ordered_json::parse(json_line(opened));
+    const auto b = nlohmann::ordered_json::parse(json_line(failed));
+    std::vector<std::string> keys_a, keys_b;
+    for (const auto& item : a.items()) keys_a.push_back(item.key());
+    for (const auto& item : b.items()) keys_b.push_back(item.key());
+    EXPECT_EQ(keys_a, keys_b);
+    EXPECT_EQ(keys_a.front(), "kind");
+    EXPECT_EQ(keys_a.back(), "status");
+    EXPECT_TRUE(a["configuration_attributes"]["red"].is_null());
+    EXPECT_EQ(a["configuration_attributes"]["samples"], 4);
+    EXPECT_EQ(a["extensions"][0], "GL_ARB_multisample");
+    EXPECT_EQ(a["expected"], 8);
+    EXPECT_EQ(a["expectation_met"], false);
+    EXPECT_EQ(a["status"], 5);
+    EXPECT_TRUE(b["configuration"].is_null());
+    EXPECT_TRUE(b["left"].is_null());
+    EXPECT_TRUE(b["extensions"].is_null());
+    EXPECT_TRUE(b["expectation_met"].is_null());
+    EXPECT_EQ(b["error"], "X11: The DISPLAY environment variable is missing");
+    EXPECT_EQ(b["status"], 1);
 }
 
 }  // namespace

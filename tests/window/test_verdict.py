@@ -11,6 +11,7 @@ from harness import xsession as xs
 
 UNJUDGED = 4
 CONTRADICTED = 3
+UNMET = 5
 
 
 def verdict(display, *args, fault=None):
@@ -47,15 +48,47 @@ class Verdict(unittest.TestCase):
                 self.assertEqual((r["left"]["samples"], r["right"]["samples"]), (1, max(1, r["gl_samples"])))
                 self.assertEqual((r["status"], r["verdict"].split(":")[0]),
                                  (0, "the picture agrees with the report"))
+                self.assertEqual(r["offered"], {"api": "GLX", "counts": offered})
 
         status, table, _ = verdict(self.display, "-a", fault="samples")  # a driver that claims 8 samples
         self.assertEqual(status, CONTRADICTED)
-        self.assertEqual(table[0], "Sample counts offered by GLX: %s; asked %s"
+        strings = dict(line.split("=", 1) for line in probes.run(
+            os.environ["GLX_PROBE"], xs.env_for(self.display), "strings", str(rows[0]["configuration"])).splitlines())
+        self.assertTrue(table[0].startswith("Platform: GLX on X11; GLFW "), table[0])
+        self.assertEqual(table[1], "Driver: %(vendor)s; %(renderer)s; %(version)s" % strings)
+        self.assertEqual(table[2], "Sample counts offered by GLX: %s; asked %s"
                          % (" ".join(map(str, offered)), " ".join(str(r["asked"]) for r in rows)))
-        self.assertEqual(table[1].split(), ["asked", "configuration", "GL_SAMPLES", "seen", "verdict"])
-        for line, r in zip(table[2:], rows):
+        self.assertEqual(table[3].split(), ["asked", "configuration", "GL_SAMPLES", "seen", "verdict"])
+        for line, r in zip(table[4:], rows):
             self.assertEqual(line.split()[:5], [str(r["asked"]), str(r["configuration"]), "8",
                                                 str(max(1, r["gl_samples"])), "CONTRADICTION:"])
+
+    def test_the_platform_configuration_and_expectation_are_said_as_the_probe_sees_them(self):
+        granted = probes.expect_samples(self.configs)
+        in_effect = max(1, granted)
+        status, out, err = verdict(self.display, "-q", "-e", str(in_effect + 1))  # more than the display has
+        self.assertEqual((status, err), (UNMET, ""))
+        self.assertEqual(out[-1], "Expected: at least %d samples, but %d take%s effect"
+                         % (in_effect + 1, in_effect, "s" if in_effect == 1 else ""))
+        self.assertTrue(out[-2].startswith("Verdict: the picture agrees with the report"), out)
+        platform = next(line for line in out if line.startswith("Platform:"))
+        self.assertRegex(platform, r"^Platform: GLX on X11; GLFW 3\.\d+\.\d+")
+
+        status, out, err = verdict(self.display, "-q", "-j", "-x", "-e", str(in_effect))
+        self.assertEqual((status, err), (0, ""))
+        (r,) = (json.loads(line) for line in out)
+        self.assertEqual((r["kind"], r["expected"], r["expectation_met"]), ("window", in_effect, True))
+        self.assertEqual(r["platform"]["context_api"], "GLX")
+        probe = dict(line.split() for line in probes.run(os.environ["GLX_PROBE"], xs.env_for(self.display),
+                                                         "attributes", str(r["configuration"])).splitlines())
+        caveats = {0x8000: "none", 0x8001: "slow", 0x800D: "non-conformant"}
+        expected = {k: int(v) for k, v in probe.items() if k not in ("srgb_capable", "caveat")}
+        expected["srgb_capable"] = bool(int(probe["srgb_capable"])) if "srgb_capable" in probe else None
+        expected["caveat"] = caveats[int(probe["caveat"])]
+        self.assertEqual(r["configuration_attributes"], expected)
+        strings = dict(line.split("=", 1) for line in probes.run(
+            os.environ["GLX_PROBE"], xs.env_for(self.display), "strings", str(r["configuration"])).splitlines())
+        self.assertEqual(set(r["extensions"]), set(strings["extensions"].split()))
 
     def test_what_cannot_be_judged_says_why(self):
         for fault, why in (("readback", "the driver refused to read the framebuffer back (GL error 0x0502)"),

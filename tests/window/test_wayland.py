@@ -47,7 +47,8 @@ class WaylandVerdict(unittest.TestCase):
                                        (["-s", "0"], "Requesting that MSAA not be available\n", 0)):
             with self.subTest(args=args):
                 status, lines, errors = judged(*args)
-                self.assertEqual((status, errors, len(lines)), (0, [], 12), lines)
+                self.assertEqual((status, errors, len(lines)), (0, [], 14), lines)
+                self.assertRegex(lines[9], r"^Platform: EGL on Wayland; GLFW 3\.\d+")
                 self.assertEqual(lines[0], request)
                 config = int(lines[1].split()[1])
                 self.assertEqual(lines[1], probes.context_line(config, samples))
