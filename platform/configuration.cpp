@@ -89,43 +89,33 @@ ConfigurationAttributes configuration_attributes(GLFWwindow*, std::int32_t) {
 
 namespace {
 
-using GLXFBConfig = void*;
-using EGLConfig = void*;
-constexpr int glx_fbconfig_id = 0x8013;        // GLX_FBCONFIG_ID
-constexpr int glx_sample_buffers = 100000;     // GLX_SAMPLE_BUFFERS
-constexpr int glx_samples = 100001;            // GLX_SAMPLES
-constexpr int glx_red_size = 8;                // GLX_RED_SIZE
-constexpr int glx_green_size = 9;              // GLX_GREEN_SIZE
-constexpr int glx_blue_size = 10;              // GLX_BLUE_SIZE
-constexpr int glx_alpha_size = 11;             // GLX_ALPHA_SIZE
-constexpr int glx_depth_size = 12;             // GLX_DEPTH_SIZE
-constexpr int glx_stencil_size = 13;           // GLX_STENCIL_SIZE
-constexpr int glx_config_caveat = 0x20;        // GLX_CONFIG_CAVEAT
-constexpr int glx_slow_config = 0x8001;        // GLX_SLOW_CONFIG
-constexpr int glx_non_conformant = 0x800D;     // GLX_NON_CONFORMANT_CONFIG
-constexpr int glx_srgb_capable = 0x20B2;       // GLX_FRAMEBUFFER_SRGB_CAPABLE_ARB
+// What else of GLX and EGL is needed here (platform/context_api.h has the rest).
+constexpr int glx_fbconfig_id = 0x8013;              // GLX_FBCONFIG_ID
+constexpr int glx_config_caveat = 0x20;              // GLX_CONFIG_CAVEAT
+constexpr int glx_slow_config = 0x8001;              // GLX_SLOW_CONFIG
+constexpr int glx_non_conformant = 0x800D;           // GLX_NON_CONFORMANT_CONFIG
+constexpr int glx_srgb_capable = 0x20B2;             // GLX_FRAMEBUFFER_SRGB_CAPABLE_ARB
 constexpr std::int32_t egl_config_id = 0x3028;       // EGL_CONFIG_ID
-constexpr std::int32_t egl_sample_buffers = 0x3032;  // EGL_SAMPLE_BUFFERS
-constexpr std::int32_t egl_samples = 0x3031;         // EGL_SAMPLES
-constexpr std::int32_t egl_red_size = 0x3024;        // EGL_RED_SIZE
-constexpr std::int32_t egl_green_size = 0x3023;      // EGL_GREEN_SIZE
-constexpr std::int32_t egl_blue_size = 0x3022;       // EGL_BLUE_SIZE
-constexpr std::int32_t egl_alpha_size = 0x3021;      // EGL_ALPHA_SIZE
-constexpr std::int32_t egl_depth_size = 0x3025;      // EGL_DEPTH_SIZE
-constexpr std::int32_t egl_stencil_size = 0x3026;    // EGL_STENCIL_SIZE
+constexpr std::int32_t egl_none = 0x3038;            // EGL_NONE
 constexpr std::int32_t egl_config_caveat = 0x3027;   // EGL_CONFIG_CAVEAT
 constexpr std::int32_t egl_slow_config = 0x3050;     // EGL_SLOW_CONFIG
 constexpr std::int32_t egl_non_conformant = 0x3051;  // EGL_NON_CONFORMANT_CONFIG
 
-using XDefaultScreenFn = int (*)(Display*);
-using XFreeFn = int (*)(void*);
+// The numeric attributes, in the order of ConfigurationAttributes, and their names in GLX and EGL.
+constexpr std::optional<std::int32_t> ConfigurationAttributes::*numbers[] = {
+    &ConfigurationAttributes::sample_buffers, &ConfigurationAttributes::samples, &ConfigurationAttributes::red,
+    &ConfigurationAttributes::green,          &ConfigurationAttributes::blue,    &ConfigurationAttributes::alpha,
+    &ConfigurationAttributes::depth,          &ConfigurationAttributes::stencil};
+// GLX_SAMPLE_BUFFERS, GLX_SAMPLES, GLX_RED_SIZE, GLX_GREEN_SIZE, GLX_BLUE_SIZE, GLX_ALPHA_SIZE,
+// GLX_DEPTH_SIZE, GLX_STENCIL_SIZE
+constexpr int glx_numbers[] = {100000, 100001, 8, 9, 10, 11, 12, 13};
+// EGL_SAMPLE_BUFFERS, EGL_SAMPLES, EGL_RED_SIZE, EGL_GREEN_SIZE, EGL_BLUE_SIZE, EGL_ALPHA_SIZE,
+// EGL_DEPTH_SIZE, EGL_STENCIL_SIZE
+constexpr std::int32_t egl_numbers[] = {0x3032, 0x3031, 0x3024, 0x3023, 0x3022, 0x3021, 0x3025, 0x3026};
+
 using XQueryExtensionFn = int (*)(Display*, const char*, int*, int*, int*);
-using GlXGetFBConfigsFn = GLXFBConfig* (*)(Display*, int, int*);
-using GlXGetFBConfigAttribFn = int (*)(Display*, GLXFBConfig, int, int*);
 using EglChooseConfigFn = unsigned (*)(EGLDisplay, const std::int32_t*, EGLConfig*, std::int32_t,
                                        std::int32_t*);
-using EglGetConfigAttribFn = unsigned (*)(EGLDisplay, EGLConfig, std::int32_t, std::int32_t*);
-constexpr const char* x11_sonames[] = {"libX11.so.6", "libX11.so", nullptr};
 
 // The context API GLFW made the window's context with.
 bool context_is_glx(GLFWwindow* window) {
@@ -160,40 +150,25 @@ const char* window_system() {
     return nullptr;
 }
 
+// The numeric attributes read by ask, which gives an attribute's value or nothing.
+template <typename Ask, typename Name>
+void read_numbers(const Name (&names)[8], Ask ask, ConfigurationAttributes* a) {
+    for (int i = 0; i < 8; ++i) a->*numbers[i] = ask(names[i]);
+}
+
 ConfigurationAttributes read_glx(GLFWwindow* window, std::int32_t number) {
     ConfigurationAttributes a{};
-    const auto get_display = symbol<GlfwGetX11DisplayFn>(RTLD_DEFAULT, "glfwGetX11Display");
-    const auto default_screen = loaded_function<XDefaultScreenFn>("XDefaultScreen", x11_sonames);
-    const auto x_free = loaded_function<XFreeFn>("XFree", x11_sonames);
-    const auto get_configs = context_api_function<GlXGetFBConfigsFn>(window, "glXGetFBConfigs", glx_sonames);
-    const auto get_attrib =
-        context_api_function<GlXGetFBConfigAttribFn>(window, "glXGetFBConfigAttrib", glx_sonames);
-    if (get_display == nullptr || default_screen == nullptr || x_free == nullptr || get_configs == nullptr ||
-        get_attrib == nullptr) {
-        return a;
-    }
-    Display* display = get_display();
-    if (display == nullptr) return a;
-    int count = 0;
-    GLXFBConfig* configs = get_configs(display, default_screen(display), &count);
-    if (configs == nullptr) return a;
-    for (int i = 0; i < count && !a.found; ++i) {
+    GlxConfigs c = glx_configs(window);
+    for (int i = 0; i < c.count && !a.found; ++i) {
         int id = 0;
-        if (get_attrib(display, configs[i], glx_fbconfig_id, &id) != glx_success || id != number) continue;
+        if (c.get_attrib(c.display, c.configs[i], glx_fbconfig_id, &id) != glx_success || id != number) continue;
         a.found = true;
         const auto ask = [&](int name) -> std::optional<std::int32_t> {
             int value = 0;
-            if (get_attrib(display, configs[i], name, &value) != glx_success) return std::nullopt;
+            if (c.get_attrib(c.display, c.configs[i], name, &value) != glx_success) return std::nullopt;
             return value;
         };
-        a.sample_buffers = ask(glx_sample_buffers);
-        a.samples = ask(glx_samples);
-        a.red = ask(glx_red_size);
-        a.green = ask(glx_green_size);
-        a.blue = ask(glx_blue_size);
-        a.alpha = ask(glx_alpha_size);
-        a.depth = ask(glx_depth_size);
-        a.stencil = ask(glx_stencil_size);
+        read_numbers(glx_numbers, ask, &a);
         if (const auto srgb = ask(glx_srgb_capable)) a.srgb_capable = *srgb != 0;
         if (const auto caveat = ask(glx_config_caveat)) {
             a.caveat = *caveat == glx_slow_config      ? "slow"
@@ -201,7 +176,7 @@ ConfigurationAttributes read_glx(GLFWwindow* window, std::int32_t number) {
                                                        : "none";
         }
     }
-    x_free(configs);
+    release_glx_configs(&c);
     return a;
 }
 
@@ -215,7 +190,7 @@ ConfigurationAttributes read_egl(GLFWwindow* window, std::int32_t number) {
         context_api_function<EglGetConfigAttribFn>(window, "eglGetConfigAttrib", egl_sonames);
     if (current_display == nullptr || choose == nullptr || get_attrib == nullptr) return a;
     EGLDisplay display = current_display();
-    const std::int32_t wanted[] = {egl_config_id, number, 0x3038 /* EGL_NONE */};
+    const std::int32_t wanted[] = {egl_config_id, number, egl_none};
     EGLConfig config = nullptr;
     std::int32_t count = 0;
     if (display == nullptr || choose(display, wanted, &config, 1, &count) != egl_true || count < 1) return a;
@@ -225,14 +200,7 @@ ConfigurationAttributes read_egl(GLFWwindow* window, std::int32_t number) {
         if (get_attrib(display, config, name, &value) != egl_true) return std::nullopt;
         return value;
     };
-    a.sample_buffers = ask(egl_sample_buffers);
-    a.samples = ask(egl_samples);
-    a.red = ask(egl_red_size);
-    a.green = ask(egl_green_size);
-    a.blue = ask(egl_blue_size);
-    a.alpha = ask(egl_alpha_size);
-    a.depth = ask(egl_depth_size);
-    a.stencil = ask(egl_stencil_size);
+    read_numbers(egl_numbers, ask, &a);
     if (const auto caveat = ask(egl_config_caveat)) {
         a.caveat = *caveat == egl_slow_config ? "slow" : *caveat == egl_non_conformant ? "non-conformant" : "none";
     }

@@ -51,6 +51,48 @@ Fn context_api_function(GLFWwindow* window, const char* name, const char* const*
     return nullptr;
 }
 
+using GLXFBConfig = void*;
+using EGLConfig = void*;
+constexpr const char* x11_sonames[] = {"libX11.so.6", "libX11.so", nullptr};
+using XDefaultScreenFn = int (*)(Display*);
+using XFreeFn = int (*)(void*);
+using GlXGetFBConfigsFn = GLXFBConfig* (*)(Display*, int, int*);
+using GlXGetFBConfigAttribFn = int (*)(Display*, GLXFBConfig, int, int*);
+using EglGetConfigAttribFn = unsigned (*)(EGLDisplay, EGLConfig, std::int32_t, std::int32_t*);
+
+// The GLX configurations of the screen GLFW opens its windows on (its default screen), with the
+// function that reads their attributes. Empty (configs null) where any of it cannot be had; the list
+// is asked for only when XFree, which frees it, was found. Free it with release_glx_configs.
+struct GlxConfigs {
+    Display* display = nullptr;
+    GLXFBConfig* configs = nullptr;
+    int count = 0;
+    GlXGetFBConfigAttribFn get_attrib = nullptr;
+    XFreeFn x_free = nullptr;
+};
+
+inline GlxConfigs glx_configs(GLFWwindow* window) {
+    GlxConfigs c;
+    const auto get_display = symbol<GlfwGetX11DisplayFn>(RTLD_DEFAULT, "glfwGetX11Display");
+    const auto default_screen = loaded_function<XDefaultScreenFn>("XDefaultScreen", x11_sonames);
+    const auto get_configs = context_api_function<GlXGetFBConfigsFn>(window, "glXGetFBConfigs", glx_sonames);
+    c.x_free = loaded_function<XFreeFn>("XFree", x11_sonames);
+    c.get_attrib = context_api_function<GlXGetFBConfigAttribFn>(window, "glXGetFBConfigAttrib", glx_sonames);
+    if (get_display == nullptr || default_screen == nullptr || get_configs == nullptr || c.x_free == nullptr ||
+        c.get_attrib == nullptr) {
+        return {};
+    }
+    c.display = get_display();
+    if (c.display != nullptr) c.configs = get_configs(c.display, default_screen(c.display), &c.count);
+    if (c.configs == nullptr) return {};
+    return c;
+}
+
+inline void release_glx_configs(GlxConfigs* c) {
+    if (c->configs != nullptr) c->x_free(c->configs);
+    *c = {};
+}
+
 #endif
 
 }  // namespace jaggo

@@ -88,9 +88,7 @@ OfferedSamples offered_sample_counts(GLFWwindow*) {
 
 namespace {
 
-// What else of Xlib, GLX and EGL is needed here (platform/context_api.h has the rest).
-using GLXFBConfig = void*;
-using EGLConfig = void*;
+// What else of GLX and EGL is needed here (platform/context_api.h has the rest).
 constexpr int glx_drawable_type = 0x8010;  // GLX_DRAWABLE_TYPE
 constexpr int glx_render_type = 0x8011;    // GLX_RENDER_TYPE
 constexpr int glx_window_bit = 0x0001;     // GLX_WINDOW_BIT
@@ -104,47 +102,26 @@ constexpr std::int32_t egl_window_bit = 0x0004;                        // EGL_WI
 constexpr std::int32_t egl_opengl_bit = 0x0008;                        // EGL_OPENGL_BIT
 constexpr std::int32_t egl_opengl_es_bits = 0x0001 | 0x0004 | 0x0040;  // EGL_OPENGL_ES_BIT, ES2, ES3
 
-using XDefaultScreenFn = int (*)(Display*);
-using XFreeFn = int (*)(void*);
-using GlXGetFBConfigsFn = GLXFBConfig* (*)(Display*, int, int*);
-using GlXGetFBConfigAttribFn = int (*)(Display*, GLXFBConfig, int, int*);
 using EglGetConfigsFn = unsigned (*)(EGLDisplay, EGLConfig*, std::int32_t, std::int32_t*);
-using EglGetConfigAttribFn = unsigned (*)(EGLDisplay, EGLConfig, std::int32_t, std::int32_t*);
 
-// The configurations of the screen GLFW opens its windows on (its default screen). A
-// configuration whose attributes cannot be read is left out; so is every one on a GLX
-// without multisampling, which knows no GLX_SAMPLES. The list is freed with XFree, so it
-// is asked for only when XFree was found.
+// The configurations of the screen GLFW opens its windows on. A configuration whose attributes
+// cannot be read is left out; so is every one on a GLX without multisampling, which knows no
+// GLX_SAMPLES.
 OfferedSamples list_glx(GLFWwindow* window) {
     OfferedSamples offered{};
-    const char* const x11_sonames[] = {"libX11.so.6", "libX11.so", nullptr};
-    const auto get_display = symbol<GlfwGetX11DisplayFn>(RTLD_DEFAULT, "glfwGetX11Display");
-    const auto default_screen = loaded_function<XDefaultScreenFn>("XDefaultScreen", x11_sonames);
-    const auto x_free = loaded_function<XFreeFn>("XFree", x11_sonames);
-    const auto get_configs = context_api_function<GlXGetFBConfigsFn>(window, "glXGetFBConfigs", glx_sonames);
-    const auto get_attrib =
-        context_api_function<GlXGetFBConfigAttribFn>(window, "glXGetFBConfigAttrib", glx_sonames);
-    if (get_display == nullptr || default_screen == nullptr || x_free == nullptr || get_configs == nullptr ||
-        get_attrib == nullptr) {
-        return offered;
-    }
-    Display* display = get_display();
-    if (display == nullptr) return offered;
-    int count = 0;
-    GLXFBConfig* configs = get_configs(display, default_screen(display), &count);
-    if (configs == nullptr) return offered;
-    for (int i = 0; i < count; ++i) {
+    GlxConfigs c = glx_configs(window);
+    for (int i = 0; i < c.count; ++i) {
         int render = 0;
         int drawable = 0;
         int samples = 0;
-        if (get_attrib(display, configs[i], glx_render_type, &render) != glx_success ||
-            get_attrib(display, configs[i], glx_drawable_type, &drawable) != glx_success ||
-            get_attrib(display, configs[i], glx_samples, &samples) != glx_success) {
+        if (c.get_attrib(c.display, c.configs[i], glx_render_type, &render) != glx_success ||
+            c.get_attrib(c.display, c.configs[i], glx_drawable_type, &drawable) != glx_success ||
+            c.get_attrib(c.display, c.configs[i], glx_samples, &samples) != glx_success) {
             continue;
         }
         if ((render & glx_rgba_bit) != 0 && (drawable & glx_window_bit) != 0) add_count(&offered, samples);
     }
-    x_free(configs);
+    release_glx_configs(&c);
     return named(offered, "GLX");
 }
 
