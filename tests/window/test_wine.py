@@ -11,7 +11,7 @@ import sys
 import tempfile
 import unittest
 
-from harness import probes
+from harness import layout, probes
 from harness import xsession as xs
 
 DISPLAY = None
@@ -128,8 +128,8 @@ class Wine(unittest.TestCase):
             self.assertIsNotNone(shot, "the squares did not turn")
             (w, h), left, right = shot
             print("grey edge pixels: left %d, right %d" % (left["greys"], right["greys"]), file=sys.stderr)
-            self.assertEqual((w, h), (800, 400))
-            self.assertAlmostEqual(right["cx"], 600, delta=2)
+            self.assertEqual((w, h), layout.WINDOW_SIZE)
+            self.assertAlmostEqual(right["cx"], layout.centres(w, h)[1], delta=2)
             self.assertEqual(left["greys"], 0)
             if self.granted:
                 self.assertGreater(right["greys"], 200)
