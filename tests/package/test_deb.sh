@@ -77,10 +77,10 @@ for program in "$bin" "$root/usr/bin/jaggo-verdict"; do
     ! grep -Eq '^lib(GL|OpenGL|EGL|GLX|GLES)' <<<"$needed" || fail "$(basename "$program") links a GL library: $needed"
 done
 
-# The installed binary runs from the scratch root with the system's GLFW.
-expected=$(printf 'Usage: jaggo [-h] [-s SAMPLES] [-x]\n  \n -h this help info \n -s request number of samples \n -x list of OpenGL extentions \n.')
+# The installed binary runs from the scratch root with the system's GLFW (its usage text itself is
+# checked byte for byte by process_command_line).
 status=0
-out=$(env -u LD_LIBRARY_PATH -u LD_PRELOAD "$bin" -h; printf .) || status=$?
+out=$(env -u LD_LIBRARY_PATH -u LD_PRELOAD "$bin" -h) || status=$?
 [ "$status" -eq 0 ] || fail "jaggo -h exited with $status"
-[ "$out" = "$expected" ] || fail "jaggo -h printed: $out"
+[ "${out%%$'\n'*}" = "Usage: jaggo [-h] [-s SAMPLES] [-x]" ] || fail "jaggo -h printed: $out"
 echo "installed jaggo -h: usage text, status 0"
