@@ -58,11 +58,12 @@ for alt in "${alternatives[@]}"; do
     esac
 done
 
-# Exactly the two programs, their manual pages and what a Debian package carries beside them.
+# Exactly the two programs, their manual pages, the verdict's guide and what a Debian package
+# carries beside them.
 files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort | tr '\n' ' ')
 expected="./usr/bin/jaggo ./usr/bin/jaggo-verdict ./usr/share/doc/jaggo/changelog.Debian.gz \
-./usr/share/doc/jaggo/copyright ./usr/share/lintian/overrides/jaggo ./usr/share/man/man1/jaggo-verdict.1.gz \
-./usr/share/man/man1/jaggo.1.gz "
+./usr/share/doc/jaggo/copyright ./usr/share/doc/jaggo/verdict.md.gz ./usr/share/lintian/overrides/jaggo \
+./usr/share/man/man1/jaggo-verdict.1.gz ./usr/share/man/man1/jaggo.1.gz "
 [ "$files" = "$expected" ] || fail "the package holds: $files"
 
 root=$work/root
