@@ -7,7 +7,7 @@
 # many pixel rows; a square drawn with one sample (no multisampling) has no such pixel at all.
 import collections
 
-ROUNDING = 1  # a byte's rounding of the exact mean, half a level, and the encoding's own
+ROUNDING = 1  # a byte's rounding of the exact mean (half a level), and the encoding's own error
 
 
 def _srgb(linear):
