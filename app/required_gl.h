@@ -1,5 +1,6 @@
-// jaggo app: the one list of entry points the program calls, and the check
-// that each is loaded. The program entry runs it after loading and stops on a missing one.
+// jaggo app: the one list of entry points the scene and the report call, and the check
+// that each is loaded. The window's start-up (app/start.h) runs it after loading, for both
+// programs, and stops on a missing one.
 #pragma once
 
 // Every entry point the report and the scene call unconditionally, as an

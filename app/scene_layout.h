@@ -1,5 +1,6 @@
 // jaggo app: where the scene puts things: the window's size and title, the squares' size and
 // place. The scene draws from these numbers, and the picture analysis finds the squares by them.
+// The window tests read this file too (tests/harness/layout.py): keep each a constexpr of a literal.
 #pragma once
 
 namespace jaggo::scene {

@@ -1,9 +1,7 @@
 # jaggo: the source package (cpack --config CPackSourceConfig.cmake): jaggo-VERSION.tar.gz.
 # The Debian package is built by Debian's own tools from debian/, the Windows ZIP by
 # cmake/package-windows.cmake.
-set(CPACK_PACKAGE_NAME jaggo)
-set(CPACK_PACKAGE_VENDOR "jaggo developers")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "interactive diagnostic for multisample anti-aliasing in OpenGL")
+include(${CMAKE_CURRENT_LIST_DIR}/package-metadata.cmake)
 
 # The source package: what git tracks, never a build folder, the third-party
 # files under build-deps/ or anything else .gitignore names, nor .git (a folder,

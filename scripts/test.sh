@@ -4,7 +4,8 @@
 #   format   the format check
 #   dev      every test of the `dev` preset (build-dev), the checks of the source tree among them,
 #            the Debian package built by dpkg-buildpackage included
-#   asan     every test that depends on the build, under the sanitizers (build-asan)
+#   asan     every test that runs the build's code, under the sanitizers (build-asan); not the
+#            source checks, the install's layout or the soak, which dev runs
 #   windows  the Windows build with its tests under Wine, and its ZIP (build-windows)
 #   macos    the platform code compiled as for macOS (syntax only, the project's warnings as errors)
 #   fuzz     the loader's fuzzer for 30 s (build-fuzz)

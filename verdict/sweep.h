@@ -1,4 +1,4 @@
-// jaggo verdict: every sample count judged, one window after another: 0, 2, 4, 8 and 16, and
+// jaggo verdict: every sample count judged, one window after another: the fixed counts below, and
 // every other count the platform's configurations offer where it can list them.
 #pragma once
 

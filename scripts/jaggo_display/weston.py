@@ -6,7 +6,10 @@ import tempfile
 
 from . import choose, wait, xvfb
 
-WIDTH, HEIGHT = 800, 400
+# weston's output: room for any window the programs open, with the decorations the desktop shell
+# draws, and twice as wide as tall, the shape the scene is drawn for, so that a window given the
+# whole output (the kiosk shell) still shows its squares whole.
+OUTPUT_WIDTH, OUTPUT_HEIGHT = 1024, 512
 # What GLFW's libdecor says on every start under a compositor without decoration plugins (none are
 # installed with weston): neither the program's nor the driver's words, and it would bury the report.
 DECORATION_NOISE = {"Couldn't open plugin directory: No such file or directory",
@@ -69,7 +72,7 @@ class Weston:
 
 class Nested(Weston):
     """weston's X11 backend on a private Xvfb (its own, or the one given as (process, display)), its
-    output one 800x400 X window. The kiosk shell gives a client window the whole output; a GLFW that
+    output one X window (OUTPUT_WIDTH by OUTPUT_HEIGHT). The kiosk shell gives a client window the whole output; a GLFW that
     draws its own decorations gets the desktop shell (choose.glfw_draws_decorations). Either way the
     program reads its own framebuffer, not weston's output."""
 
@@ -79,7 +82,7 @@ class Nested(Weston):
         self.shell = shell or ("desktop" if choose.glfw_draws_decorations() else "kiosk")
         try:
             super().__init__(["--backend=x11-backend.so", "--shell=%s-shell.so" % self.shell,
-                              "--width=%d" % WIDTH, "--height=%d" % HEIGHT], self.display)
+                              "--width=%d" % OUTPUT_WIDTH, "--height=%d" % OUTPUT_HEIGHT], self.display)
         except BaseException:
             if self.own_server:
                 xvfb.stop(self.xvfb)

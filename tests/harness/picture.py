@@ -2,10 +2,12 @@
 # edge pixels. A grey pixel is lit but not white: an edge pixel that multisampling covered partly.
 import math
 
-SIDE = 0.6  # an axis-aligned square spans this share of the framebuffer's height
-# Turned this far, every edge of a square crosses pixel rows or columns all along, so
-# multisampling shows on all of it (at the start the squares are almost axis-aligned).
-TURNED_DEGREES = 1.5
+from harness import layout
+
+# Along an edge that crosses this many pixel rows (or columns), its place within a pixel runs
+# through every offset that many times, so each share of a pixel's samples it can cover shows on
+# it (at the start the squares stand almost axis-aligned, and their edges cross none).
+CROSSED_ROWS = 4
 
 
 def _greys(row):
@@ -43,7 +45,7 @@ def turned_degrees(square, height):
     """How far a square of the scene stands turned from axis-aligned, read from its bounding
     box in a framebuffer of that height: the box of a square of side s turned by a (0 to 90
     degrees) is s * (cos a + sin a) wide. None where the picture holds no such square."""
-    side = SIDE * height
+    side = layout.side(height)
     if square["width"] <= 0 or side <= 0:
         return None
     ratio = square["width"] / (side * math.sqrt(2))
@@ -53,6 +55,7 @@ def turned_degrees(square, height):
 
 
 def turned_enough(square, height):
-    """Whether a square of the scene stands turned by TURNED_DEGREES or more."""
+    """Whether a square of the scene stands turned so far that each of its edges crosses
+    CROSSED_ROWS pixel rows or more: by a, an edge of side s crosses s sin a of them."""
     degrees = turned_degrees(square, height)
-    return degrees is not None and degrees >= TURNED_DEGREES
+    return degrees is not None and layout.side(height) * math.sin(math.radians(degrees)) >= CROSSED_ROWS

@@ -12,7 +12,7 @@ import subprocess
 import sys
 import time
 
-from harness import picture, x11
+from harness import layout, picture, x11
 from harness.x11 import env_for, xlib
 from jaggo_display import wait, xvfb
 
@@ -190,10 +190,16 @@ def escape_by_pointer(display, proc, window, timeout):
     return wait_exit(proc, timeout)
 
 
-def find_window(display, proc, timeout=20.0, name="^Jaggoscope$"):
-    """The id of jaggo's mapped "Jaggoscope" window (or of one whose name matches the given regular
-    expression: jaggo-verdict's once judged is "Jaggoscope: " and the verdict), or None."""
-    return x11.find_window(display, name, lambda: proc.poll() is None, timeout)
+def title_pattern(rest="$"):
+    """A regular expression for the window's title (layout.TITLE) followed by rest: jaggo-verdict's
+    once judged is the title, ": " and the verdict."""
+    return "^" + re.escape(layout.TITLE) + rest
+
+
+def find_window(display, proc, timeout=20.0, name=None):
+    """The id of jaggo's mapped window, titled as the layout says (or of one whose name matches the
+    given regular expression, see title_pattern), or None."""
+    return x11.find_window(display, name or title_pattern(), lambda: proc.poll() is None, timeout)
 
 
 def read_lines(proc, count, timeout=20.0):
@@ -251,11 +257,11 @@ def drawn(shot):
 
 def drawn_at(size):
     """A check for a picture of that size in which jaggo has drawn both squares for that size:
-    centred at half the height and as tall as 60 % of it allows, turned or not. (Across, a
+    centred at half the height and as tall as their side allows, turned or not. (Across, a
     narrow window cuts the squares off at its sides.)"""
     def check(shot):
         (w, h), left, right = shot
-        side = picture.SIDE * h
+        side = layout.side(h)
         return (w, h) == tuple(size) and drawn(shot) and all(
             abs(sq["cy"] - h / 2) <= 2 and side - 2 <= sq["height"] <= side * 1.42 + 2 for sq in (left, right))
     return check

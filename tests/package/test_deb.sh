@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# jaggo tests: builds the Debian package from debian/ as Debian's builders do (dpkg-buildpackage, its
-# build-time tests included), from a copy of the source tree as it is now; lintian must find no error
-# or warning; checks its Depends line and its files, unpacks it into a scratch root and runs what it
-# installed. Catches a debian/ that does not build, a package lintian rejects, a dependency on a GL
-# library, and files missing or added.
+# jaggo tests: builds the Debian package from debian/ as Debian's builders do (dpkg-buildpackage),
+# with the nocheck build option and profile, from a copy of the source tree as it is now: the
+# build-time tests are left out here, as the fresh systems of the test command build the package
+# with them (tools/fresh-check.sh). lintian must find no error or warning; checks its Depends line and
+# its files, unpacks it into a scratch root and runs what it installed. Catches a debian/ that does
+# not build without its tests, a package lintian rejects, a dependency on a GL library, and files
+# missing or added.
 # Usage: test_deb.sh SOURCE_DIR WORK_DIR.
 set -euo pipefail
 
@@ -30,9 +32,9 @@ mkdir -p "$work/src"
 (cd "$source_dir" && git ls-files --cached --others --exclude-standard -z) |
     (cd "$source_dir" && while IFS= read -r -d '' f; do [ -e "$f" ] && printf '%s\0' "$f"; done) |
     (cd "$source_dir" && xargs -0 cp --parents -t "$work/src")
-(cd "$work/src" && dpkg-buildpackage -us -uc -b -j2) >"$work/build.log" 2>&1 ||
-    { tail -n 40 "$work/build.log"; fail "dpkg-buildpackage -us -uc -b"; }
-grep -E '^ *[0-9]+% tests passed|tests passed' "$work/build.log" || fail "the build ran no tests"
+(cd "$work/src" && DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -us -uc -b -j2 -Pnocheck) >"$work/build.log" 2>&1 ||
+    { tail -n 40 "$work/build.log"; fail "DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -us -uc -b -Pnocheck"; }
+! grep -E 'tests passed|tests failed|Building CXX object tests/' "$work/build.log" || fail "nocheck built or ran tests"
 arch=$(dpkg --print-architecture)
 deb=$work/jaggo_${version}_$arch.deb
 [ -f "$deb" ] || fail "no $deb; built: $(ls "$work")"
@@ -58,11 +60,12 @@ for alt in "${alternatives[@]}"; do
     esac
 done
 
-# Exactly the two programs, their manual pages and what a Debian package carries beside them.
+# Exactly the two programs, their manual pages, the verdict's guide and what a Debian package
+# carries beside them.
 files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort | tr '\n' ' ')
 expected="./usr/bin/jaggo ./usr/bin/jaggo-verdict ./usr/share/doc/jaggo/changelog.Debian.gz \
-./usr/share/doc/jaggo/copyright ./usr/share/lintian/overrides/jaggo ./usr/share/man/man1/jaggo-verdict.1.gz \
-./usr/share/man/man1/jaggo.1.gz "
+./usr/share/doc/jaggo/copyright ./usr/share/doc/jaggo/verdict.md.gz ./usr/share/lintian/overrides/jaggo \
+./usr/share/man/man1/jaggo-verdict.1.gz ./usr/share/man/man1/jaggo.1.gz "
 [ "$files" = "$expected" ] || fail "the package holds: $files"
 
 root=$work/root
@@ -77,10 +80,10 @@ for program in "$bin" "$root/usr/bin/jaggo-verdict"; do
     ! grep -Eq '^lib(GL|OpenGL|EGL|GLX|GLES)' <<<"$needed" || fail "$(basename "$program") links a GL library: $needed"
 done
 
-# The installed binary runs from the scratch root with the system's GLFW.
-expected=$(printf 'Usage: jaggo [-h] [-s SAMPLES] [-x]\n  \n -h this help info \n -s request number of samples \n -x list of OpenGL extentions \n.')
+# The installed binary runs from the scratch root with the system's GLFW (its usage text itself is
+# checked byte for byte by process_command_line).
 status=0
-out=$(env -u LD_LIBRARY_PATH -u LD_PRELOAD "$bin" -h; printf .) || status=$?
+out=$(env -u LD_LIBRARY_PATH -u LD_PRELOAD "$bin" -h) || status=$?
 [ "$status" -eq 0 ] || fail "jaggo -h exited with $status"
-[ "$out" = "$expected" ] || fail "jaggo -h printed: $out"
+[ "${out%%$'\n'*}" = "Usage: jaggo [-h] [-s SAMPLES] [-x]" ] || fail "jaggo -h printed: $out"
 echo "installed jaggo -h: usage text, status 0"

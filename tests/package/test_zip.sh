@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # jaggo tests: builds the Windows ZIP, checks what it holds and what its programs import, runs them unpacked.
+# Catches a ZIP without a program, with a DLL it must not carry, or whose README links to files it lacks.
 # Usage: test_zip.sh BUILD_DIR EMULATOR. Exits 77 (skipped) without unzip or the cross objdump.
 set -euo pipefail
 
@@ -14,13 +15,21 @@ zips=("$work"/out/jaggo-*-win64.zip)
 [ ${#zips[@]} -eq 1 ] && [ -f "${zips[0]}" ] || fail "expected one jaggo-VERSION-win64.zip, found: ${zips[*]}"
 echo "package: ${zips[0]}"
 
-# The programs with GLFW's DLL beside them, the licences and the README, nothing else.
+# The programs with GLFW's DLL beside them, the licences and the README, and documents in docs/.
 top=$(basename "${zips[0]}" .zip)
-listed=$(unzip -Z1 "${zips[0]}" | grep -v '/$' | sort | tr '\n' ' ')
+listed=$(unzip -Z1 "${zips[0]}" | grep -v '/$' | grep -v "^$top/docs/[a-z_]*\.\(md\|png\)\$" | sort | tr '\n' ' ')
 expected="$top/LICENSE.txt $top/License-GLFW.txt $top/License-mingw-w64-runtime.txt $top/README.md $top/glfw3.dll $top/jaggo-verdict.exe $top/jaggo.exe "
 [ "$listed" = "$expected" ] || fail "the ZIP holds: $listed"
 unzip -q "${zips[0]}" -d "$work/root"
 dir=$work/root/$top
+
+# Every link of the README and of the documents beside it leads to a file the ZIP holds.
+for page in "$dir/README.md" "$dir"/docs/*.md; do
+    for target in $(grep -o '](\([^)#:]\+\)[)#]' "$page" | sed 's/^](//; s/.$//' | sort -u); do
+        [ -f "$(dirname "$page")/$target" ] || fail "${page#"$dir"/} links to $target, which the ZIP lacks"
+    done
+done
+echo "the README's links and its documents' lead to files in the ZIP"
 
 # Only Windows' own DLLs and GLFW's: no GL library, no compiler runtime DLL.
 for exe in jaggo.exe jaggo-verdict.exe; do

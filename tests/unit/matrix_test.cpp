@@ -74,25 +74,43 @@ TEST(Mat4, TranslateThenRotate) {
     EXPECT_NEAR(out[1], 0.6f, 1e-6f);
 }
 
+void expect_matrix(const mat4 M, const mat4 expected) {
+    for (int c = 0; c < 4; ++c) {
+        for (int r = 0; r < 4; ++r) {
+            EXPECT_EQ(M[c][r], expected[c][r]) << "column " << c << " row " << r;
+        }
+    }
+}
+
+// The right factor acts first: a scale then a move is not a move then a scale, and either
+// factor may also be the result.
+TEST(Mat4, MultiplyAppliesTheRightFactorFirst) {
+    const mat4 scale = {{2, 0, 0, 0}, {0, 3, 0, 0}, {0, 0, 4, 0}, {0, 0, 0, 1}};
+    const mat4 scale_then_move = {{2, 0, 0, 0}, {0, 3, 0, 0}, {0, 0, 4, 0}, {1, 2, 3, 1}};
+    const mat4 move_then_scale = {{2, 0, 0, 0}, {0, 3, 0, 0}, {0, 0, 4, 0}, {2, 6, 12, 1}};
+    mat4 move;
+    jaggo::mat4_translation(move, 1.0f, 2.0f, 3.0f);
+    mat4 P;
+    jaggo::mat4_multiply(P, move, scale);
+    expect_matrix(P, scale_then_move);
+    jaggo::mat4_multiply(P, scale, move);
+    expect_matrix(P, move_then_scale);
+    jaggo::mat4_multiply(move, move, scale);
+    expect_matrix(move, scale_then_move);
+    mat4 S = {{2, 0, 0, 0}, {0, 3, 0, 0}, {0, 0, 4, 0}, {0, 0, 0, 1}};
+    jaggo::mat4_translation(move, 1.0f, 2.0f, 3.0f);
+    jaggo::mat4_multiply(S, move, S);
+    expect_matrix(S, scale_then_move);
+}
+
+// A written over both its inputs: each element of A * A worked out by hand, e.g. column 1,
+// row 0: row 0 of A (1, 5, 9, 13) times column 1 (5, 6, 7, 8) = 5 + 30 + 63 + 104 = 202.
 TEST(Mat4, MultiplySquaresInPlace) {
     mat4 A = {{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 14, 15, 16}};
-    mat4 expected;
-    for (int c = 0; c < 4; ++c) {
-        for (int r = 0; r < 4; ++r) {
-            float sum = 0.0f;
-            for (int k = 0; k < 4; ++k) {
-                sum += A[k][r] * A[c][k];
-            }
-            expected[c][r] = sum;
-        }
-    }
+    const mat4 squared = {
+        {90, 100, 110, 120}, {202, 228, 254, 280}, {314, 356, 398, 440}, {426, 484, 542, 600}};
     jaggo::mat4_multiply(A, A, A);
-    for (int c = 0; c < 4; ++c) {
-        for (int r = 0; r < 4; ++r) {
-            EXPECT_EQ(A[c][r], expected[c][r]) << "column " << c << " row " << r;
-        }
-    }
-    EXPECT_EQ(A[0][0], 90.0f);  // row 0 of A (1,5,9,13) . column 0 (1,2,3,4)
+    expect_matrix(A, squared);
 }
 
 }  // namespace

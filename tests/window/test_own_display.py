@@ -43,7 +43,7 @@ class OwnDisplay(unittest.TestCase):
         proc = xs.start_verdict(display, **fault())
         try:
             self.check_judged_and_open(proc)
-            window = xs.find_window(display, proc, name="^Jaggoscope: CONTRADICTION: ")
+            window = xs.find_window(display, proc, name=xs.title_pattern(": CONTRADICTION: "))
             self.assertIsNotNone(window, "no window titled with the verdict")
             status = xs.escape(display, proc, window, 30)
         finally:

@@ -7,6 +7,7 @@ import tempfile
 import time
 import unittest
 
+from harness import layout
 from harness import xsession as xs
 from harness import x11
 
@@ -14,7 +15,7 @@ DISPLAY = None
 SERVER = None
 
 CYCLES = 50
-ROUNDS = 24  # of five resizes (Space on every other one), then back to 800x400 for a reading
+ROUNDS = 24  # of five resizes (Space on every other one), then back to the window's first size for a reading
 WARM_UP_ROUNDS = 6
 SIZES = [(640, 480), (1000, 700), (320, 200), (900, 300), (500, 500)]
 
@@ -77,11 +78,11 @@ class Soak(unittest.TestCase):
             proc = xs.start_jaggo(DISPLAY, **env)
             try:
                 window = xs.find_window(DISPLAY, proc)
-                self.assertIsNotNone(window, "no Jaggoscope window")
-                readings = []  # (frames, live blocks, live bytes) after each round, at 800x400
+                self.assertIsNotNone(window, "no window")
+                readings = []  # (frames, live blocks, live bytes) after each round, at the first size
                 start = time.monotonic()
                 for _ in range(ROUNDS):
-                    for i, size in enumerate(SIZES + [(800, 400)]):
+                    for i, size in enumerate(SIZES + [layout.WINDOW_SIZE]):
                         xs.xdotool(DISPLAY, "windowsize", window, str(size[0]), str(size[1]))
                         if i % 2 == 0 and i < len(SIZES):
                             xs.xdotool(DISPLAY, "key", "--window", window, "space")
@@ -126,7 +127,7 @@ class FrameAllocations(unittest.TestCase):
             try:
                 window = x11.find_window(DISPLAY, title, lambda: proc.poll() is None)
                 if window is None:
-                    self.fail("no Jaggoscope window: status %s, %r" % (proc.poll(), xs.end(proc)))
+                    self.fail("no window: status %s, %r" % (proc.poll(), xs.end(proc)))
                 # The counter marks the moment 25 steady frames have begun; a
                 # loaded machine draws slowly, so wait for it rather than a time.
                 xs.wait_until(lambda: proc.poll() is None, lambda: os.path.exists(report + ".ready"), 60)
@@ -149,7 +150,7 @@ class FrameAllocations(unittest.TestCase):
         return status, out, figures
 
     def test_steady_frames_allocate_nothing_in_our_code(self):
-        status, out, figures = self.counted_run([*xs.jaggo_command(), "-x"], "^Jaggoscope$")
+        status, out, figures = self.counted_run([*xs.jaggo_command(), "-x"], xs.title_pattern())
         self.assertEqual(status, 0)
         # The extension list after the report's second rule, one name a line.
         extensions = [line for line in out.split("-" * 61 + "\n", 2)[-1].splitlines() if line]
@@ -161,11 +162,11 @@ class FrameAllocations(unittest.TestCase):
         self.assertEqual(figures["steady_ours"], 0)
 
     def test_the_judged_frame_allocates_its_picture_once_and_later_frames_nothing(self):
-        status, out, figures = self.counted_run([os.environ["JAGGO_VERDICT_BIN"]], "^Jaggoscope")
+        status, out, figures = self.counted_run([os.environ["JAGGO_VERDICT_BIN"]], xs.title_pattern(""))
         self.assertIn("\nVerdict: ", out)
         self.assertIn(status, (0, 3, 4), out)
-        # One block for the picture: 800x400 pixels of four bytes, as the framebuffer has them.
-        self.assertEqual((figures["first_frame_ours"], figures["first_frame_ours_bytes"]), (1, 800 * 400 * 4))
+        # One block for the picture: the window's pixels, four bytes each, as the framebuffer has them.
+        self.assertEqual((figures["first_frame_ours"], figures["first_frame_ours_bytes"]), (1, layout.WINDOW_SIZE[0] * layout.WINDOW_SIZE[1] * 4))
         self.assertEqual(figures["steady_ours"], 0)
 
 

@@ -4,6 +4,7 @@
 import time
 import unittest
 
+from harness import layout
 from harness import xsession as xs
 
 DISPLAY = None
@@ -37,7 +38,7 @@ class Run:
         self.window = xs.find_window(DISPLAY, self.proc)
         if self.window is None:
             out, err = xs.communicate(self.proc, timeout=10) if self.proc.poll() is not None else ("", "")
-            self.test.fail("no Jaggoscope window; stdout=%r stderr=%r" % (out, err))
+            self.test.fail("no window; stdout=%r stderr=%r" % (out, err))
         return self.window
 
     def escape(self, timeout):
@@ -78,8 +79,8 @@ class StartAndKeys(unittest.TestCase):
     def test_window_title_size_and_escape(self):
         with Run(self) as run:
             window = run.open_window()
-            self.assertEqual(xs.xdotool(DISPLAY, "getwindowname", window), "Jaggoscope")
-            self.assertEqual(xs.geometry(DISPLAY, window)[2:], (800, 400))
+            self.assertEqual(xs.xdotool(DISPLAY, "getwindowname", window), layout.TITLE)
+            self.assertEqual(xs.geometry(DISPLAY, window)[2:], layout.WINDOW_SIZE)
             self.first_frame(run)
             start = time.monotonic()
             self.assertEqual(run.escape(timeout=30), 0)
