@@ -11,9 +11,11 @@
 #include "app/finish.h"
 #include "app/scene.h"
 #include "options/getopt.h"
+#include "platform/egl_offscreen.h"
 #include "verdict/judge_window.h"
 #include "verdict/print_json.h"
 #include "verdict/print_lines.h"
+#include "verdict/run_offscreen.h"
 #include "verdict/status.h"
 #include "verdict/sweep.h"
 #include "verdict/usage.h"
@@ -25,6 +27,7 @@ int main(int argc, char** argv) {
     bool quit = false;
     bool all = false;
     bool json = false;
+    bool offscreen = false;
     for (std::int32_t c; (c = opt::getopt(argc, argv, verdict::option_string)) != -1;) {
         if (take_shared_option(c, opt::optarg)) continue;
         switch (c) {
@@ -37,16 +40,28 @@ int main(int argc, char** argv) {
         case 'j':
             json = true;
             continue;
+        case 'o':
+            offscreen = true;
+            continue;
         default:
             verdict::print_usage();
             std::exit(c == 'h' ? verdict::agrees : verdict::failed);
         }
     }
 
+    // Without a display, -o judges in a context of its own and tries no window (nor GLFW, whose
+    // error would say only that there is no display).
+    if (offscreen && no_display_server()) std::exit(verdict::judge_offscreen_without_display(json));
+
     glfwSetErrorCallback(error_callback);
     if (!glfwInit()) std::exit(verdict::failed);
     if (all) {
-        const int status = verdict::sweep(json);
+        verdict::OffscreenRun run;
+        int status = verdict::sweep(json, offscreen ? &run : nullptr);
+        if (offscreen && !run.context.empty()) {
+            verdict::print_offscreen(run, json);
+            status = verdict::graver(static_cast<verdict::Status>(status), run.status);
+        }
         glfwTerminate();
         std::exit(status);
     }
@@ -54,7 +69,6 @@ int main(int argc, char** argv) {
     verdict::Pixels pixels;
     verdict::WindowResult result;
     GLFWwindow* window = verdict::open_and_judge(samples, !json, &pixels, &result);
-    verdict::Pixels().swap(pixels);  // the frames after the judged one read nothing back
     if (json) {
         verdict::print_json(result);
     } else if (window != nullptr) {
@@ -64,6 +78,13 @@ int main(int argc, char** argv) {
         glfwTerminate();
         std::exit(result.status);
     }
+    verdict::Status status = result.status;
+    if (offscreen) {
+        const verdict::OffscreenRun run = verdict::judge_offscreen_in_window(&pixels);
+        verdict::print_offscreen(run, json);
+        status = verdict::graver(status, run.status);
+    }
+    verdict::Pixels().swap(pixels);  // the frames after the judged ones read nothing back
     verdict::show_in_title(window, result);
 
     while (!quit && !glfwWindowShouldClose(window)) {
@@ -71,5 +92,5 @@ int main(int argc, char** argv) {
         glfwSwapBuffers(window);
         glfwPollEvents();
     }
-    finish(window, result.status);
+    finish(window, status);
 }

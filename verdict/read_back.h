@@ -42,4 +42,10 @@ const char* first_missing_read_back_entry_point();
 // returns why, in words.
 const char* read_back(int width, int height, Pixels* pixels, picture::Image* image);
 
+// As read_back, from the framebuffer object of that name, multisampled or not, always through the
+// resolve: its entry points (JAGGO_RESOLVE_GL) must be loaded. The window's framebuffer is bound
+// afterwards.
+const char* read_back_framebuffer(unsigned framebuffer, int width, int height, Pixels* pixels,
+                                  picture::Image* image);
+
 }  // namespace jaggo::verdict

@@ -12,6 +12,7 @@
 #include "platform/offered_samples.h"
 #include "verdict/judge_window.h"
 #include "verdict/print_json.h"
+#include "verdict/run_offscreen.h"
 #include "verdict/status.h"
 
 namespace jaggo::verdict {
@@ -19,12 +20,14 @@ namespace jaggo::verdict {
 namespace {
 
 // Opens a window for the count, judges it and closes it; offered, where given, receives the
-// counts its platform offers.
-WindowResult judge_count(std::int32_t count, Pixels* pixels, OfferedSamples* offered) {
+// counts its platform offers, and offscreen, where given, the offscreen objects judged in its context.
+WindowResult judge_count(std::int32_t count, Pixels* pixels, OfferedSamples* offered,
+                         OffscreenRun* offscreen) {
     WindowResult result;
     GLFWwindow* window = open_and_judge(count, false, pixels, &result);
     if (window == nullptr) return result;
     if (offered != nullptr) *offered = offered_sample_counts(window);
+    if (offscreen != nullptr) *offscreen = judge_offscreen_in_window(pixels);
     glfwDestroyWindow(window);
     return result;
 }
@@ -73,14 +76,15 @@ void print_table(const OfferedSamples& offered, const std::vector<std::int32_t>&
 
 }  // namespace
 
-int sweep(bool json) {
+int sweep(bool json, OffscreenRun* offscreen) {
     std::vector<std::int32_t> counts(std::begin(fixed_counts), std::end(fixed_counts));
     std::vector<WindowResult> results;
     OfferedSamples offered{};
     Pixels pixels;
     for (std::size_t i = 0; i < counts.size(); ++i) {
         // The first window's context tells what the platform offers: its counts join the sweep.
-        results.push_back(judge_count(counts[i], &pixels, i == 0 ? &offered : nullptr));
+        results.push_back(
+            judge_count(counts[i], &pixels, i == 0 ? &offered : nullptr, i == 0 ? offscreen : nullptr));
         if (i == 0) {
             for (int k = 0; k < offered.count; ++k) {
                 if (offered.counts[k] > 1 &&

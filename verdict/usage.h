@@ -6,7 +6,7 @@
 namespace jaggo::verdict {
 
 // The option string the judging program's command line is scanned with: jaggo's, and its own.
-constexpr const char* option_string = "xhs:qaj";  // shared_options, then its own
+constexpr const char* option_string = "xhs:qajo";  // shared_options, then its own
 
 constexpr bool begins_with(const char* text, const char* prefix) {
     return *prefix == '\0' || (*text == *prefix && begins_with(text + 1, prefix + 1));
