@@ -148,7 +148,8 @@ void draw_and_judge(GLuint framebuffer, Pixels* pixels, OffscreenResult* result)
         return;
     }
     result->pictured = true;
-    result->judged = picture::judge_picture(image, scene_geometry, result->granted);
+    const char* reporter = result->kind == ObjectKind::renderbuffer ? "the renderbuffer" : "the texture";
+    result->judged = picture::judge_picture(image, scene_geometry, result->granted, reporter);
     result->status = status_of(result->judged.conclusion.outcome);
 }
 

@@ -31,6 +31,7 @@ json square(const WindowResult& r, const picture::Reading& reading, int intermed
 
 std::string json_line(const WindowResult& r) {
     const json object = {
+        {"kind", "window"},
         {"asked", r.asked},
         {"configuration", r.opened ? json(r.configuration) : json(nullptr)},
         {"gl_samples", r.opened ? json(r.claimed) : json(nullptr)},

@@ -11,13 +11,15 @@ USAGE = ("Usage: jaggo [-h] [-s SAMPLES] [-x]\n"
          " -h this help info \n"
          " -s request number of samples \n"
          " -x list of OpenGL extentions \n")
-VERDICT_USAGE = ("Usage: jaggo-verdict [-h] [-s SAMPLES] [-x] [-q] [-a] [-j]\n"
+VERDICT_USAGE = ("Usage: jaggo-verdict [-h] [-s SAMPLES] [-x] [-q] [-a] [-j] [-o]\n"
                  " -h this help info\n"
                  " -s request number of samples\n"
                  " -x list of OpenGL extensions\n"
                  " -q end the run once the picture is judged\n"
                  " -a judge every sample count, one window after another\n"
-                 " -j print the results as JSON, one object a window\n")
+                 " -j print the results as JSON, one object a window\n"
+                 " -o judge multisampled renderbuffers and textures too; without a display,\n"
+                 "    in an OpenGL context of EGL's (JAGGO_EGL_PLATFORM=device|surfaceless)\n")
 
 
 def run(*args, program=None):
@@ -65,7 +67,7 @@ class CommandLine(unittest.TestCase):
 
     def test_the_judging_program_takes_jaggos_options_and_its_own(self):
         verdict = [os.environ["JAGGO_VERDICT_BIN"]]
-        for args, out, status in ((["-h"], VERDICT_USAGE, 0), (["-qajh"], VERDICT_USAGE, 0),
+        for args, out, status in ((["-h"], VERDICT_USAGE, 0), (["-qajoh"], VERDICT_USAGE, 0),
                                   (["-y"], VERDICT_USAGE, 1), (["-s"], VERDICT_USAGE, 1)):
             with self.subTest(args=args):
                 r = run(*args, program=verdict)
