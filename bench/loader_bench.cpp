@@ -72,7 +72,7 @@ void BM_LoadWithCountingResolver(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadWithCountingResolver)->Arg(3)->Arg(300);
 
-// The same 760 resolver calls with no loader around them.
+// The same 761 resolver calls with no loader around them.
 void BM_CountingResolverAlone(benchmark::State& state) {
     const std::vector<const char*> names = all_lookups();
     long lookups = 0;

@@ -4,7 +4,8 @@
 """Generate gl_loader/gl_table.gen.h from the Khronos OpenGL registry (gl.xml).
 
 The output holds, for OpenGL 1.0 to 3.3 (compatibility profile) and the
-extensions GL_ARB_multisample, GL_ARB_robustness and GL_KHR_debug:
+extensions GL_ARB_multisample, GL_ARB_robustness, GL_KHR_debug and
+GL_ARB_internalformat_query:
 
 - the registry's type definitions that the commands need,
 - the enum constants those features and extensions require, as constexpr,
@@ -29,7 +30,7 @@ REGEN_COMMAND = ("python3 gl_loader/gen_gl_table.py /usr/share/khronos-api/gl.xm
 
 VERSIONS = ["1.0", "1.1", "1.2", "1.3", "1.4", "1.5",
             "2.0", "2.1", "3.0", "3.1", "3.2", "3.3"]
-EXTENSIONS = ["GL_ARB_multisample", "GL_ARB_robustness", "GL_KHR_debug"]
+EXTENSIONS = ["GL_ARB_multisample", "GL_ARB_robustness", "GL_KHR_debug", "GL_ARB_internalformat_query"]
 
 # The registry's types lean on <KHR/khrplatform.h>; we map its khronos_* types
 # to the standard fixed-width ones of <cstdint>/<cstddef> (gl.h includes those)

@@ -33,7 +33,7 @@ JAGGO_GL_COMMANDS(JAGGO_GL_DECLARE)
 extern std::int32_t gl_version_1_0, gl_version_1_1, gl_version_1_2, gl_version_1_3, gl_version_1_4,
     gl_version_1_5, gl_version_2_0, gl_version_2_1, gl_version_3_0, gl_version_3_1, gl_version_3_2,
     gl_version_3_3;
-extern std::int32_t gl_arb_multisample, gl_arb_robustness, gl_khr_debug;
+extern std::int32_t gl_arb_multisample, gl_arb_robustness, gl_khr_debug, gl_arb_internalformat_query;
 
 // major * 10000 + minor of the current context; 0 when loading failed.
 using GLVersionCode = std::int32_t;

@@ -4,8 +4,8 @@
 // or the build target regenerate_gl_table. Included by gl_loader/gl.h inside
 // namespace jaggo::gl; needs <cstddef>, <cstdint> and JAGGO_APIENTRY.
 // Versions: OpenGL 1.0, 1.1, 1.2, 1.3, 1.4, 1.5, 2.0, 2.1, 3.0, 3.1, 3.2, 3.3 (compatibility profile).
-// Extensions: GL_ARB_multisample, GL_ARB_robustness, GL_KHR_debug.
-// Lookups with every group loaded: 760; distinct entry points: 755.
+// Extensions: GL_ARB_multisample, GL_ARB_robustness, GL_KHR_debug, GL_ARB_internalformat_query.
+// Lookups with every group loaded: 761; distinct entry points: 756.
 // clang-format off
 
 // Types (khronos_* types mapped to their standard equivalents).
@@ -1363,6 +1363,9 @@ constexpr GLenum GL_DEBUG_OUTPUT = 0x92E0;
 constexpr GLbitfield GL_CONTEXT_FLAG_DEBUG_BIT = 0x00000002;
 constexpr GLenum GL_DISPLAY_LIST = 0x82E7;
 
+// Enums of GL_ARB_internalformat_query.
+constexpr GLenum GL_NUM_SAMPLE_COUNTS = 0x9380;
+
 // Every entry point once, in byte order: X(return type, name, parameters).
 #define JAGGO_GL_COMMANDS(X) \
   X(void, glAccum, (GLenum op, GLfloat value)) \
@@ -1585,6 +1588,7 @@ constexpr GLenum GL_DISPLAY_LIST = 0x82E7;
   X(void, glGetInteger64v, (GLenum pname, GLint64* data)) \
   X(void, glGetIntegeri_v, (GLenum target, GLuint index, GLint* data)) \
   X(void, glGetIntegerv, (GLenum pname, GLint* data)) \
+  X(void, glGetInternalformativ, (GLenum target, GLenum internalformat, GLenum pname, GLsizei count, GLint* params)) \
   X(void, glGetLightfv, (GLenum light, GLenum pname, GLfloat* params)) \
   X(void, glGetLightiv, (GLenum light, GLenum pname, GLint* params)) \
   X(void, glGetMapdv, (GLenum target, GLenum query, GLdouble* v)) \
@@ -2941,6 +2945,11 @@ constexpr GLenum GL_DISPLAY_LIST = 0x82E7;
   X(glPushDebugGroup) \
 
 
+// GL_ARB_internalformat_query: 1, resolved in this order.
+#define JAGGO_GL_GROUP_ARB_internalformat_query(X) \
+  X(glGetInternalformativ) \
+
+
 // The version groups in resolution order: X(flag, list macro).
 #define JAGGO_GL_VERSION_GROUPS(X) \
   X(gl_version_1_0, JAGGO_GL_GROUP_VERSION_1_0) \
@@ -2962,6 +2971,7 @@ constexpr GLenum GL_DISPLAY_LIST = 0x82E7;
   X(gl_arb_multisample, JAGGO_GL_GROUP_ARB_multisample) \
   X(gl_arb_robustness, JAGGO_GL_GROUP_ARB_robustness) \
   X(gl_khr_debug, JAGGO_GL_GROUP_KHR_debug) \
+  X(gl_arb_internalformat_query, JAGGO_GL_GROUP_ARB_internalformat_query) \
 
 
 // clang-format on

@@ -1,5 +1,5 @@
 // jaggo gl_loader: resolves the entry-point table through an address query and
-// detects the current context's version (1.0 to 3.3) and three extensions.
+// detects the current context's version (1.0 to 3.3) and four extensions.
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -15,11 +15,11 @@ namespace {
 #define JAGGO_GL_RESOLVE(name) name = reinterpret_cast<name##_proc>(resolve(user, #name));
 
 // The extensions we detect, in matching order, with their flags.
-constexpr int extension_count = 3;
+constexpr int extension_count = 4;
 const char* const extension_names[extension_count] = {"GL_ARB_multisample", "GL_ARB_robustness",
-                                                      "GL_KHR_debug"};
+                                                      "GL_KHR_debug", "GL_ARB_internalformat_query"};
 std::int32_t* const extension_flags[extension_count] = {&gl_arb_multisample, &gl_arb_robustness,
-                                                        &gl_khr_debug};
+                                                        &gl_khr_debug, &gl_arb_internalformat_query};
 
 // 1 when version major.minor provides version x.y.
 std::int32_t provides(int major, int minor, int x, int y) {

@@ -63,12 +63,13 @@ struct Group {
 TEST_F(Loader, FullContextLooksUpEveryGroupInOrder) {
     fake::version = "4.6.0 NVIDIA 535.54.03";
     fake::use_indexed({"GL_ARB_ES2_compatibility", "GL_ARB_multisample", "GL_ARB_robustness", "GL_KHR_debug",
-                       "GL_KHR_no_error"});
+                       "GL_KHR_no_error", "GL_ARB_internalformat_query"});
     int user = 0;
     EXPECT_EQ(load_gl_with(fake::resolve, &user).code, 40006);
     EXPECT_EQ(fake::last_user, &user);
     EXPECT_EQ(version_flag_digits(), "111111111111");
     EXPECT_EQ(extension_flag_digits(), "111");
+    EXPECT_EQ(gl_arb_internalformat_query, 1);
 
     const std::vector<Group> groups = {
         {1, "glGetString", "glGetString"},
@@ -87,9 +88,10 @@ TEST_F(Loader, FullContextLooksUpEveryGroupInOrder) {
         {1, "glSampleCoverageARB", "glSampleCoverageARB"},
         {20, "glGetGraphicsResetStatusARB", "glReadnPixelsARB"},
         {11, "glDebugMessageCallback", "glPushDebugGroup"},
+        {1, "glGetInternalformativ", "glGetInternalformativ"},
     };
     const std::vector<std::string> names = looked_up();
-    ASSERT_EQ(names.size(), 760u);
+    ASSERT_EQ(names.size(), 761u);
     std::size_t at = 0;
     for (const Group& group : groups) {
         SCOPED_TRACE(group.first);
@@ -130,8 +132,9 @@ TEST_F(Loader, FullContextLooksUpEveryGroupInOrder) {
                                                        "glObjectLabel",
                                                        "glObjectPtrLabel",
                                                        "glPopDebugGroup",
-                                                       "glPushDebugGroup"};
-    EXPECT_EQ(std::vector<std::string>(names.end() - 32, names.end()), extension_groups);
+                                                       "glPushDebugGroup",
+                                                       "glGetInternalformativ"};
+    EXPECT_EQ(std::vector<std::string>(names.end() - 33, names.end()), extension_groups);
 
     // Exactly these names are looked up twice; every variable holds the
     // address of its name's last lookup, so the later lookup wins.
@@ -149,7 +152,7 @@ TEST_F(Loader, FullContextLooksUpEveryGroupInOrder) {
     EXPECT_EQ(twice, (std::set<std::string>{"glBindBufferBase", "glBindBufferRange", "glGetIntegeri_v",
                                             "glGetPointerv", "glGetString"}));
     const std::map<std::string, GLProc> variables = table();
-    EXPECT_EQ(variables.size(), 755u);
+    EXPECT_EQ(variables.size(), 756u);
     EXPECT_EQ(last, variables);
     for (const auto& entry : variables) EXPECT_NE(entry.second, nullptr) << entry.first;
 }
