@@ -30,6 +30,11 @@ bool can_make_textures() {
     return true;
 }
 
+bool can_list_counts() {
+    JAGGO_FORMAT_QUERY_GL(JAGGO_FALSE_IF_MISSING)
+    return true;
+}
+
 #undef JAGGO_FALSE_IF_MISSING
 
 void clear_errors() {
@@ -52,8 +57,9 @@ const char* error_name(GLenum error) {
     }
 }
 
-// The counts judged for a kind: 1 up to its limit, then one past it. A limit beyond what the
-// analysis can tell apart is judged up to that bound, and its next count is not asked for.
+// The counts judged for a kind: 1 up to its limit, those the driver lists, and one past the limit.
+// A limit beyond what the analysis can tell apart is judged up to that bound, and its next count is
+// not asked for.
 std::vector<std::int32_t> counts_for(const KindLimits& limits) {
     std::vector<std::int32_t> counts;
     const std::int32_t top = std::min(limits.limit, static_cast<std::int32_t>(picture::max_samples));
@@ -67,6 +73,22 @@ std::vector<std::int32_t> counts_for(const KindLimits& limits) {
     return counts;
 }
 
+// The sample counts the driver offers for GL_RGBA8 on the target, where it can list them; a list
+// it answers with an error is no list.
+void list_counts(GLenum target, KindLimits* limits) {
+    if (!can_list_counts()) return;
+    clear_errors();
+    GLint count = 0;
+    glGetInternalformativ(target, GL_RGBA8, GL_NUM_SAMPLE_COUNTS, 1, &count);
+    GLint counts[picture::max_samples] = {};
+    count = std::clamp(count, 0, static_cast<GLint>(picture::max_samples));
+    if (count > 0) glGetInternalformativ(target, GL_RGBA8, GL_SAMPLES, count, counts);
+    if (glGetError() != GL_NO_ERROR) return;
+    limits->listed = true;
+    limits->offered.assign(counts, counts + count);
+    std::sort(limits->offered.begin(), limits->offered.end());
+}
+
 KindLimits limits_of(ObjectKind kind) {
     KindLimits limits;
     limits.kind = kind;
@@ -74,10 +96,12 @@ KindLimits limits_of(ObjectKind kind) {
     if (kind == ObjectKind::renderbuffer) {
         limits.limit_name = "GL_MAX_SAMPLES";
         glGetIntegerv(GL_MAX_SAMPLES, &limit);
+        list_counts(GL_RENDERBUFFER, &limits);
     } else {
         limits.limit_name = "GL_MAX_COLOR_TEXTURE_SAMPLES";
         if (can_make_textures()) {
             glGetIntegerv(GL_MAX_COLOR_TEXTURE_SAMPLES, &limit);
+            list_counts(GL_TEXTURE_2D_MULTISAMPLE, &limits);
         } else {
             limits.unavailable =
                 "this context has no multisampled textures (glTexImage2DMultisample, OpenGL 3.2)";

@@ -12,9 +12,9 @@
 #include "verdict/status.h"
 
 // The entry points the offscreen judging calls beyond the scene's, the read-back's and the
-// resolve's: multisampled renderbuffers (OpenGL 3.0) and multisampled textures (OpenGL 3.2), as
-// X-macro lists. Each list is checked at run time before its objects are made, and
-// tests/tools/check_gl_calls.py reads them.
+// resolve's: multisampled renderbuffers (OpenGL 3.0), multisampled textures (OpenGL 3.2) and the
+// sample counts a format offers (GL_ARB_internalformat_query), as X-macro lists. Each list is
+// checked at run time before it is used, and tests/tools/check_gl_calls.py reads them.
 #define JAGGO_OFFSCREEN_GL(X)           \
     X(glRenderbufferStorageMultisample) \
     X(glGetRenderbufferParameteriv)
@@ -25,6 +25,7 @@
     X(glGetTexLevelParameteriv)         \
     X(glFramebufferTexture2D)           \
     X(glDeleteTextures)
+#define JAGGO_FORMAT_QUERY_GL(X) X(glGetInternalformativ)
 
 namespace jaggo::verdict {
 
