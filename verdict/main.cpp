@@ -57,8 +57,10 @@ int main(int argc, char** argv) {
     if (!glfwInit()) std::exit(verdict::failed);
     if (all) {
         verdict::OffscreenRun run;
+        run.unavailable = "the first window's context, to judge them in, could not be made";
+        run.status = verdict::failed;
         int status = verdict::sweep(json, offscreen ? &run : nullptr);
-        if (offscreen && !run.context.empty()) {
+        if (offscreen) {
             verdict::print_offscreen(run, json);
             status = verdict::graver(static_cast<verdict::Status>(status), run.status);
         }

@@ -12,8 +12,8 @@ constexpr int fixed_counts[] = {0, 2, 4, 8, 16};
 // Opens, judges and closes a window for each count, then prints the table of what was asked, the
 // configuration granted, GL_SAMPLES, the samples the right square shows and the verdict; with
 // json, one JSON object a window instead, as each is judged. With offscreen, the offscreen objects
-// are judged into it in the first window's context (left without context where that window could
-// not be opened), for the caller to print after the table. GLFW must be initialised. Returns the
+// are judged into it in the first window's context (left as it was where that window could not be
+// opened), for the caller to print after the table. GLFW must be initialised. Returns the
 // run's status: the gravest of its windows' (verdict/status.h).
 int sweep(bool json, OffscreenRun* offscreen = nullptr);
 
