@@ -37,11 +37,6 @@ bool can_list_counts() {
 
 #undef JAGGO_FALSE_IF_MISSING
 
-void clear_errors() {
-    for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
-    }
-}
-
 const char* error_name(GLenum error) {
     switch (error) {
     case GL_INVALID_ENUM:

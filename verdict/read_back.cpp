@@ -20,13 +20,6 @@ bool can_resolve() {
     return true;
 }
 
-// Drops the errors of earlier calls, so that glGetError then answers for the read-back alone (a
-// driver keeps at most one a kind, so a few calls empty it).
-void clear_errors() {
-    for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
-    }
-}
-
 const char* refused(const char* what, GLenum error) {
     static char why[128];
     std::snprintf(why, sizeof why, "the driver refused to %s (GL error 0x%04X)", what,
@@ -81,6 +74,12 @@ const char* resolve_and_read(GLuint source, int width, int height, Pixels* pixel
 }
 
 }  // namespace
+
+void clear_errors() {
+    // A driver keeps at most one error a kind, so a few calls empty it.
+    for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
+    }
+}
 
 const char* first_missing_read_back_entry_point() {
 #define JAGGO_RETURN_IF_MISSING(name) \

@@ -31,6 +31,9 @@ namespace jaggo::verdict {
 // for a larger picture than before.
 using Pixels = std::vector<std::uint8_t>;
 
+// Drops the errors of earlier calls, so that glGetError then answers for the calls after it alone.
+void clear_errors();
+
 // The OpenGL name of the first entry point on the read-back list that is still null, or nullptr.
 const char* first_missing_read_back_entry_point();
 
