@@ -22,6 +22,28 @@ void print_request(std::int32_t samples) {
     std::fflush(stdout);
 }
 
+bool load_entry_points(gl::GLQueryFn query, const char* (*first_missing)()) {
+    const gl::GLLoadResult loaded = gl::load_gl(query);
+    // Without a version string the loader resolves nothing beyond glGetString:
+    // say that, rather than naming the first entry point it left null. (A
+    // context that lists no extensions still draws.)
+    if (loaded.status == gl::GLLoadStatus::no_version) {
+        report_error("The OpenGL context reported no version");
+        return false;
+    }
+    // A context below 2.0 or a broken driver can leave an entry point we call
+    // unresolved: say which, rather than calling through a null pointer.
+    const char* missing = first_missing_entry_point();
+    if (missing == nullptr && first_missing != nullptr) missing = first_missing();
+    if (missing != nullptr) {
+        char text[128];
+        std::snprintf(text, sizeof text, "OpenGL entry point %s is missing", missing);
+        report_error(text);
+        return false;
+    }
+    return true;
+}
+
 GLFWwindow* open_window(std::int32_t samples, const char* (*first_missing)()) {
     glfwWindowHint(GLFW_SAMPLES, samples);
     glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 2);
@@ -33,28 +55,11 @@ GLFWwindow* open_window(std::int32_t samples, const char* (*first_missing)()) {
     glfwSetKeyCallback(window, key_callback);
     glfwMakeContextCurrent(window);
     read_chosen_pixel_format(window);
-    const gl::GLLoadResult loaded = gl::load_gl(glfwGetProcAddress);
+    if (!load_entry_points(glfwGetProcAddress, first_missing)) {
+        glfwDestroyWindow(window);
+        return nullptr;
+    }
     glfwSwapInterval(1);
-
-    // Without a version string the loader resolves nothing beyond glGetString:
-    // say that, rather than naming the first entry point it left null. (A
-    // context that lists no extensions still draws.)
-    if (loaded.status == gl::GLLoadStatus::no_version) {
-        report_error("The OpenGL context reported no version");
-        glfwDestroyWindow(window);
-        return nullptr;
-    }
-    // A context below 2.0 or a broken driver can leave an entry point we call
-    // unresolved: say which, rather than calling through a null pointer.
-    const char* missing = first_missing_entry_point();
-    if (missing == nullptr && first_missing != nullptr) missing = first_missing();
-    if (missing != nullptr) {
-        char text[128];
-        std::snprintf(text, sizeof text, "OpenGL entry point %s is missing", missing);
-        report_error(text);
-        glfwDestroyWindow(window);
-        return nullptr;
-    }
     return window;
 }
 

@@ -1,6 +1,6 @@
 # jaggo benchmarks: start-up, peak memory, loader cost and frame allocations of jaggo
-# beside a bare program, and jaggo-verdict's time to its verdict beside jaggo's first frame,
-# all in one run on the current X display. Prints medians and ratios.
+# beside a bare program, and jaggo-verdict's time to its verdict beside jaggo's first frame and
+# with its offscreen objects (-o), all in one run on the current X display. Prints medians and ratios.
 # Usage: perf.py BUILD_DIR [RUNS] [verdict]   (run by bench/perf.sh under a private Xvfb);
 # "verdict" runs the time to the verdict alone.
 import json
@@ -51,6 +51,30 @@ def time_to_verdict():
         print("ms to %-29s median %6.1f   min %6.1f" % (name, median(values), min(values)))
     print("time to verdict / first frame   median %.3fx   (target <= 1.2x)" % (median(judged) / median(frame)))
     print("time to verdict / Context line  median %.3fx   (target <= 1.5x)" % (median(judged) / median(context)))
+    time_to_offscreen_verdict()
+
+
+def wall_ms(command, env):
+    started = time.monotonic()
+    subprocess.run(command, env=env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, timeout=60, check=True)
+    return (time.monotonic() - started) * 1000.0
+
+
+def time_to_offscreen_verdict():
+    """jaggo-verdict -q from its start to its end, beside -q -o (the window, then every offscreen
+    object judged in its context) and -o without a display (EGL), in turn."""
+    print("== offscreen: jaggo-verdict -q, -q -o and -o without a display, start to end, %d runs each" % runs)
+    headless = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+    kinds = {"-q": ([verdict, "-q"], os.environ), "-q -o": ([verdict, "-q", "-o"], os.environ),
+             "-o, no display": ([verdict, "-o"], headless)}
+    times = {name: [] for name in kinds}
+    for _ in range(runs):
+        for name, (command, env) in kinds.items():
+            times[name].append(wall_ms(command, env))
+    for name, values in times.items():
+        print("ms to the end of %-16s median %6.1f   min %6.1f" % (name, median(values), min(values)))
+    for name in ("-q -o", "-o, no display"):
+        print("%-14s / -q  median %.3fx   (target <= 2x)" % (name, median(times[name]) / median(times["-q"])))
 
 
 if len(sys.argv) > 3 and sys.argv[3] == "verdict":

@@ -11,7 +11,7 @@ Conclusion cannot_judge(const char* why) {
     return c;
 }
 
-Conclusion judge(int claimed, const Reading& left, const Reading& right) {
+Conclusion judge(int claimed, const Reading& left, const Reading& right, const char* reporter) {
     if (left.samples == 0 || right.samples == 0) {
         const char* which = left.samples == 0 && right.samples == 0 ? "left and right"
                             : left.samples == 0                     ? "left"
@@ -29,15 +29,15 @@ Conclusion judge(int claimed, const Reading& left, const Reading& right) {
     if (right.samples != granted) {
         if (claimed == 0) {
             std::snprintf(right_says, sizeof right_says,
-                          "the context reports no multisampling, yet the right square shows %d samples",
+                          "%s reports no multisampling, yet the right square shows %d samples", reporter,
                           right.samples);
         } else if (right.samples > 1) {
             std::snprintf(right_says, sizeof right_says,
-                          "the context reports %d samples, but the right square shows %d samples", claimed,
+                          "%s reports %d samples, but the right square shows %d samples", reporter, claimed,
                           right.samples);
         } else {
             std::snprintf(right_says, sizeof right_says,
-                          "the context reports %d samples, but the right square shows no multisampling",
+                          "%s reports %d samples, but the right square shows no multisampling", reporter,
                           claimed);
         }
     }
@@ -63,7 +63,7 @@ Conclusion judge(int claimed, const Reading& left, const Reading& right) {
     return c;
 }
 
-Judgement judge_picture(const Image& image, const Geometry& geometry, int claimed) {
+Judgement judge_picture(const Image& image, const Geometry& geometry, int claimed, const char* reporter) {
     Judgement j{};
     j.squares = find_squares(image);
     Histogram levels;
@@ -75,7 +75,7 @@ Judgement judge_picture(const Image& image, const Geometry& geometry, int claime
     if (j.why_not_as_drawn != nullptr) {
         j.conclusion = cannot_judge(j.why_not_as_drawn);
     } else {
-        j.conclusion = judge(claimed, j.left, j.right);
+        j.conclusion = judge(claimed, j.left, j.right, reporter);
     }
     return j;
 }

@@ -20,8 +20,10 @@ struct Conclusion {
     char text[640];
 };
 
-// claimed is GL_SAMPLES; left and right are the squares' readings.
-Conclusion judge(int claimed, const Reading& left, const Reading& right);
+// claimed is GL_SAMPLES, or the samples another reporter (an offscreen object, named so in the
+// words: "the renderbuffer") claims; left and right are the squares' readings.
+Conclusion judge(int claimed, const Reading& left, const Reading& right,
+                 const char* reporter = "the context");
 
 // The conclusion when no picture could be had or read, and why.
 Conclusion cannot_judge(const char* why);
@@ -35,7 +37,8 @@ struct Judgement {
     Conclusion conclusion;
 };
 
-Judgement judge_picture(const Image& image, const Geometry& geometry, int claimed);
+Judgement judge_picture(const Image& image, const Geometry& geometry, int claimed,
+                        const char* reporter = "the context");
 
 // "Edges: left square N intermediate pixels, right square M" and
 // "Coverage: left square ..., right square ...", into out (cut to size).

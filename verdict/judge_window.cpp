@@ -20,9 +20,6 @@ using namespace gl;
 
 namespace {
 
-// Where the scene puts its squares, for the analysis to find them.
-constexpr picture::Geometry scene_geometry{scene::square_half_side, scene::square_offset};
-
 std::optional<std::string> gl_string(GLenum name) {
     const GLubyte* text = glGetString(name);
     if (text == nullptr) return std::nullopt;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/scene_layout.h"
 #include "picture/judgement.h"
 #include "platform/configuration.h"
 #include "platform/offered_samples.h"
@@ -22,6 +23,9 @@ namespace jaggo::verdict {
 // The angle of the judged frame: far enough from axis-aligned that every edge crosses pixels all
 // along, and far from 45 degrees, where each edge pixel would be crossed alike and show few levels.
 constexpr double judged_degrees = 30.0;
+
+// Where the scene puts its squares, for the analysis to find them.
+constexpr picture::Geometry scene_geometry{scene::square_half_side, scene::square_offset};
 
 // At most this many frames are drawn until one can be judged (about a second at 60 Hz).
 constexpr int max_judged_frames = 60;

@@ -1,6 +1,7 @@
 // jaggo verdict: the judging program's entry, jaggo-verdict. It runs as jaggo does (the request line,
 // the report, the turning squares, Space and Escape) and judges its own framebuffer: the samples
-// that its squares' edges show, held against what the context reports.
+// that its squares' edges show, held against what the context reports; with -o, multisampled
+// renderbuffers and textures too, with or without a display.
 #include <GLFW/glfw3.h>
 
 #include <cstdio>
@@ -10,10 +11,12 @@
 #include "app/command_line.h"
 #include "app/finish.h"
 #include "app/scene.h"
+#include "platform/egl_offscreen.h"
 #include "verdict/judge_window.h"
 #include "verdict/options.h"
 #include "verdict/print_json.h"
 #include "verdict/print_lines.h"
+#include "verdict/run_offscreen.h"
 #include "verdict/status.h"
 #include "verdict/sweep.h"
 #include "verdict/usage.h"
@@ -36,6 +39,12 @@ int main(int argc, char** argv) {
         break;
     }
 
+    // Without a display, -o judges in a context of its own and tries no window (nor GLFW, whose
+    // error would say only that there is no display).
+    if (settings.offscreen && no_display_server()) {
+        std::exit(verdict::judge_offscreen_without_display(settings.json, settings.expected));
+    }
+
     glfwSetErrorCallback(error_callback);
     if (!glfwInit()) {
         // No window system to run on: a script reading JSON still gets its one object.
@@ -49,7 +58,15 @@ int main(int argc, char** argv) {
         std::exit(verdict::failed);
     }
     if (settings.all) {
-        const int status = verdict::sweep(settings);
+        verdict::OffscreenRun run;
+        run.unavailable = "the first window's context, to judge them in, could not be made";
+        run.status = verdict::failed;
+        verdict::Status status = verdict::sweep(settings, settings.offscreen ? &run : nullptr);
+        if (settings.offscreen) {
+            verdict::hold_offscreen_to_expectation(&run, settings.expected);
+            verdict::print_offscreen(run, settings.json);
+            status = verdict::graver(status, run.status);
+        }
         glfwTerminate();
         std::exit(status);
     }
@@ -57,7 +74,6 @@ int main(int argc, char** argv) {
     verdict::Pixels pixels;
     verdict::WindowResult result;
     GLFWwindow* window = verdict::open_and_judge(samples, !settings.json, &pixels, &result);
-    verdict::Pixels().swap(pixels);  // the frames after the judged one read nothing back
     result.expectation =
         verdict::hold_to_expectation(settings.expected, result.judged.right.samples, &result.status);
     if (settings.json) {
@@ -69,6 +85,15 @@ int main(int argc, char** argv) {
         glfwTerminate();
         std::exit(result.status);
     }
+    verdict::Status status = result.status;
+    if (settings.offscreen) {
+        verdict::OffscreenRun run = verdict::judge_offscreen_in_window(&pixels);
+        run.platform = result.platform;
+        verdict::hold_offscreen_to_expectation(&run, settings.expected);
+        verdict::print_offscreen(run, settings.json);
+        status = verdict::graver(status, run.status);
+    }
+    verdict::Pixels().swap(pixels);  // the frames after the judged ones read nothing back
     verdict::show_in_title(window, result);
 
     while (!settings.quit && !glfwWindowShouldClose(window)) {
@@ -76,5 +101,5 @@ int main(int argc, char** argv) {
         glfwSwapBuffers(window);
         glfwPollEvents();
     }
-    finish(window, result.status);
+    finish(window, status);
 }

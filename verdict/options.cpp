@@ -53,6 +53,9 @@ Request read_options(int argc, char** argv, Settings* settings) {
         case 'j':
             settings->json = true;
             break;
+        case 'o':
+            settings->offscreen = true;
+            break;
         case 'e':
             if (!read_expected(opt::optarg, &settings->expected)) {
                 std::fprintf(stderr,

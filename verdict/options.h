@@ -7,12 +7,13 @@
 namespace jaggo::verdict {
 
 // The option string the judging program's command line is scanned with: jaggo's, then its own.
-constexpr const char* option_string = "xhs:qaje:V";
+constexpr const char* option_string = "xhs:qaje:Vo";
 
 struct Settings {
     bool quit = false;          // -q: end once judged
     bool all = false;           // -a: judge every sample count
     bool json = false;          // -j: JSON objects instead of lines
+    bool offscreen = false;     // -o: multisampled renderbuffers and textures judged too
     std::int32_t expected = 0;  // -e N: at least N samples must take effect; 0 when not asked
 };
 

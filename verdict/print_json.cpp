@@ -1,5 +1,6 @@
-// jaggo verdict: the JSON object of a judged window. Every object has the same keys in the same
-// order, null where a key does not apply, so that a script reads any of them alike. Strings are
+// jaggo verdict: the JSON objects of judged windows and offscreen objects. Every object has the
+// same keys in the same order, null where a key does not apply, so that a script reads any of them
+// alike. Strings are
 // escaped by the JSON library, and a driver's string that is not valid UTF-8 has its bad bytes
 // replaced (U+FFFD), never passed on.
 #include "verdict/print_json.h"
@@ -13,7 +14,7 @@ namespace jaggo::verdict {
 
 namespace {
 
-// Keys in the order written here, not sorted.
+// Keys in the order they are first set, not sorted.
 using json = nlohmann::ordered_json;
 
 json text(const char* s) {
@@ -29,9 +30,29 @@ json value(const std::optional<T>& v) {
     return v ? json(*v) : json(nullptr);
 }
 
-json attributes(const WindowResult& r) {
-    const ConfigurationAttributes& a = r.attributes;
-    if (!r.opened || !a.found) return nullptr;
+// Every object's keys, in their order, all null but the kind and the version: each kind of
+// object fills in what applies to it.
+json blank(const char* kind) {
+    json object = {{"kind", kind}, {"program_version", program_version}};
+    for (const char* key :
+         {"asked",      "context",      "platform",   "configuration",   "configuration_attributes",
+          "gl_samples", "max_samples",  "granted",    "vendor",          "renderer",
+          "version",    "glsl_version", "extensions", "offered",         "left",
+          "right",      "verdict",      "expected",   "expectation_met", "error",
+          "status"}) {
+        object[key] = nullptr;
+    }
+    return object;
+}
+
+json platform(const PlatformNames& p) {
+    return {{"context_api", text(p.context_api)},
+            {"window_system", text(p.window_system)},
+            {"glfw", text(p.glfw)}};
+}
+
+json attributes(const ConfigurationAttributes& a) {
+    if (!a.found) return nullptr;
     return {{"sample_buffers", value(a.sample_buffers)},
             {"samples", value(a.samples)},
             {"red", value(a.red)},
@@ -44,16 +65,15 @@ json attributes(const WindowResult& r) {
             {"caveat", text(a.caveat)}};
 }
 
-json offered(const WindowResult& r) {
-    if (!r.offered) return nullptr;
+json offered(const OfferedSamples& o) {
     json counts = json::array();
-    for (int i = 0; i < r.offered->count; ++i) counts.push_back(r.offered->counts[i]);
-    return {{"api", text(r.offered->api)}, {"counts", r.offered->api != nullptr ? counts : json(nullptr)}};
+    for (int i = 0; i < o.count; ++i) counts.push_back(o.counts[i]);
+    return {{"api", text(o.api)}, {"counts", o.api != nullptr ? counts : json(nullptr)}};
 }
 
 // A square's reading; null where no picture was read.
-json square(const WindowResult& r, const picture::Reading& reading, int intermediate) {
-    if (!r.pictured) return nullptr;
+json square(bool pictured, const picture::Reading& reading, int intermediate) {
+    if (!pictured) return nullptr;
     json levels = json::array();
     for (int i = 0; i < reading.level_count; ++i) levels.push_back(reading.levels[i]);
     return {{"samples", reading.samples != 0 ? json(reading.samples) : json(nullptr)},
@@ -62,40 +82,82 @@ json square(const WindowResult& r, const picture::Reading& reading, int intermed
             {"intermediate_pixels", intermediate}};
 }
 
+// The picture's keys: the squares, the verdict and the expectation.
+void set_judgement(json* object, bool pictured, const picture::Judgement& judged, const Expectation& e) {
+    (*object)["left"] = square(pictured, judged.left, judged.squares.left.intermediate);
+    (*object)["right"] = square(pictured, judged.right, judged.squares.right.intermediate);
+    (*object)["verdict"] = judged.conclusion.text;
+    if (e.at_least > 0) (*object)["expected"] = e.at_least;
+    (*object)["expectation_met"] = value(e.met);
+}
+
+std::string line(const json& object) {
+    return object.dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
+// The keys every object of an offscreen run shares: where it ran and the kind's limit.
+json offscreen_object(const OffscreenRun& run, const KindLimits& k) {
+    json object = blank(kind_name(k.kind));
+    object["context"] = run.context;
+    object["platform"] = platform(run.platform);
+    if (k.unavailable == nullptr && run.unavailable == nullptr) object["max_samples"] = k.limit;
+    if (!run.renderer.empty()) object["renderer"] = run.renderer;
+    return object;
+}
+
 }  // namespace
 
 std::string json_line(const WindowResult& r) {
-    const Expectation& e = r.expectation;
-    const json object = {
-        {"kind", "window"},
-        {"program_version", program_version},
-        {"asked", r.asked},
-        {"platform",
-         {{"context_api", text(r.platform.context_api)},
-          {"window_system", text(r.platform.window_system)},
-          {"glfw", text(r.platform.glfw)}}},
-        {"configuration", r.opened ? json(r.configuration) : json(nullptr)},
-        {"configuration_attributes", attributes(r)},
-        {"gl_samples", r.opened ? json(r.claimed) : json(nullptr)},
-        {"vendor", text(r.vendor)},
-        {"renderer", text(r.renderer)},
-        {"version", text(r.version)},
-        {"glsl_version", text(r.glsl)},
-        {"extensions", r.extensions ? json(*r.extensions) : json(nullptr)},
-        {"offered", offered(r)},
-        {"left", square(r, r.judged.left, r.judged.squares.left.intermediate)},
-        {"right", square(r, r.judged.right, r.judged.squares.right.intermediate)},
-        {"verdict", r.judged.conclusion.text},
-        {"expected", e.at_least > 0 ? json(e.at_least) : json(nullptr)},
-        {"expectation_met", value(e.met)},
-        {"error", r.error.empty() ? json(nullptr) : json(r.error)},
-        {"status", static_cast<int>(r.status)},
-    };
-    return object.dump(-1, ' ', false, json::error_handler_t::replace);
+    json object = blank("window");
+    object["asked"] = r.asked;
+    object["context"] = "window";
+    object["platform"] = platform(r.platform);
+    if (r.opened) {
+        object["configuration"] = r.configuration;
+        object["configuration_attributes"] = attributes(r.attributes);
+        object["gl_samples"] = r.claimed;
+    }
+    object["vendor"] = text(r.vendor);
+    object["renderer"] = text(r.renderer);
+    object["version"] = text(r.version);
+    object["glsl_version"] = text(r.glsl);
+    if (r.extensions) object["extensions"] = *r.extensions;
+    if (r.offered) object["offered"] = offered(*r.offered);
+    set_judgement(&object, r.pictured, r.judged, r.expectation);
+    if (!r.error.empty()) object["error"] = r.error;
+    object["status"] = static_cast<int>(r.status);
+    return line(object);
 }
 
 void print_json(const WindowResult& result) {
     std::printf("%s\n", json_line(result).c_str());
+    std::fflush(stdout);
+}
+
+std::vector<std::string> offscreen_json_lines(const OffscreenRun& run) {
+    std::vector<std::string> lines;
+    for (const KindLimits& k : run.kinds) {
+        const char* why = run.unavailable != nullptr ? run.unavailable : k.unavailable;
+        if (why == nullptr) continue;
+        json object = offscreen_object(run, k);
+        object["verdict"] = picture::cannot_judge(why).text;
+        object["status"] = static_cast<int>(run.unavailable != nullptr ? run.status : unjudged);
+        lines.push_back(line(object));
+    }
+    if (run.unavailable != nullptr) return lines;
+    for (const OffscreenResult& r : run.results) {
+        json object = offscreen_object(run, run.kinds[r.kind == ObjectKind::renderbuffer ? 0 : 1]);
+        object["asked"] = r.asked;
+        if (r.made) object["granted"] = r.granted;
+        set_judgement(&object, r.pictured, r.judged, r.expectation);
+        object["status"] = static_cast<int>(r.status);
+        lines.push_back(line(object));
+    }
+    return lines;
+}
+
+void print_offscreen_json(const OffscreenRun& run) {
+    for (const std::string& l : offscreen_json_lines(run)) std::printf("%s\n", l.c_str());
     std::fflush(stdout);
 }
 

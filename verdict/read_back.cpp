@@ -20,18 +20,17 @@ bool can_resolve() {
     return true;
 }
 
-// Drops the errors of earlier calls, so that glGetError then answers for the read-back alone (a
-// driver keeps at most one a kind, so a few calls empty it).
-void clear_errors() {
-    for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
-    }
-}
-
 const char* refused(const char* what, GLenum error) {
     static char why[128];
     std::snprintf(why, sizeof why, "the driver refused to %s (GL error 0x%04X)", what,
                   static_cast<unsigned>(error));
     return why;
+}
+
+void make_room(int width, int height, Pixels* pixels) {
+    const std::size_t size = static_cast<std::size_t>(width) * static_cast<std::size_t>(height) *
+                             static_cast<std::size_t>(picture::bytes_per_pixel);
+    if (pixels->size() < size) pixels->resize(size);
 }
 
 // RGBA with unsigned bytes is the one format every driver must read; its rows need no padding.
@@ -40,9 +39,10 @@ GLenum read_pixels(int width, int height, Pixels* pixels) {
     return glGetError();
 }
 
-// The back buffer resolved into a renderbuffer of its size and read from there; the window's
-// framebuffer is bound again afterwards, and the two objects deleted.
-const char* resolve_and_read(int width, int height, Pixels* pixels) {
+// The source framebuffer (0: the window's back buffer) resolved into a renderbuffer of its size
+// and read from there; the window's framebuffer is bound again afterwards, and the two objects
+// deleted.
+const char* resolve_and_read(GLuint source, int width, int height, Pixels* pixels) {
     GLuint framebuffer = 0;
     GLuint renderbuffer = 0;
     glGenFramebuffers(1, &framebuffer);
@@ -55,7 +55,7 @@ const char* resolve_and_read(int width, int height, Pixels* pixels) {
     if (glCheckFramebufferStatus(GL_DRAW_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
         why = "the driver could not make a framebuffer to resolve the picture into";
     } else {
-        glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+        glBindFramebuffer(GL_READ_FRAMEBUFFER, source);
         glBlitFramebuffer(0, 0, width, height, 0, 0, width, height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
         GLenum error = glGetError();
         if (error != GL_NO_ERROR) {
@@ -75,6 +75,12 @@ const char* resolve_and_read(int width, int height, Pixels* pixels) {
 
 }  // namespace
 
+void clear_errors() {
+    // A driver keeps at most one error a kind, so a few calls empty it.
+    for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
+    }
+}
+
 const char* first_missing_read_back_entry_point() {
 #define JAGGO_RETURN_IF_MISSING(name) \
     if (gl::name == nullptr) return #name;
@@ -85,10 +91,7 @@ const char* first_missing_read_back_entry_point() {
 
 const char* read_back(int width, int height, Pixels* pixels, picture::Image* image) {
     if (width <= 0 || height <= 0) return "jaggo's framebuffer has no pixels (a minimised window?)";
-    const std::size_t size = static_cast<std::size_t>(width) * static_cast<std::size_t>(height) *
-                             static_cast<std::size_t>(picture::bytes_per_pixel);
-    if (pixels->size() < size) pixels->resize(size);
-
+    make_room(width, height, pixels);
     clear_errors();
     GLint sample_buffers = 0;
     glGetIntegerv(GL_SAMPLE_BUFFERS, &sample_buffers);
@@ -97,13 +100,22 @@ const char* read_back(int width, int height, Pixels* pixels, picture::Image* ima
         const GLenum error = read_pixels(width, height, pixels);  // the back buffer: the default read buffer
         if (error != GL_NO_ERROR) why = refused("read the framebuffer back", error);
     } else if (can_resolve()) {
-        why = resolve_and_read(width, height, pixels);
+        why = resolve_and_read(0, width, height, pixels);
     } else {
         why =
             "this context cannot resolve its multisampled framebuffer for reading (glBlitFramebuffer, OpenGL "
             "3.0)";
     }
     if (why != nullptr) return why;
+    *image = {pixels->data(), width, height};
+    return nullptr;
+}
+
+const char* read_back_framebuffer(unsigned framebuffer, int width, int height, Pixels* pixels,
+                                  picture::Image* image) {
+    make_room(width, height, pixels);
+    clear_errors();
+    if (const char* why = resolve_and_read(framebuffer, width, height, pixels)) return why;
     *image = {pixels->data(), width, height};
     return nullptr;
 }

@@ -31,6 +31,9 @@ namespace jaggo::verdict {
 // for a larger picture than before.
 using Pixels = std::vector<std::uint8_t>;
 
+// Drops the errors of earlier calls, so that glGetError then answers for the calls after it alone.
+void clear_errors();
+
 // The OpenGL name of the first entry point on the read-back list that is still null, or nullptr.
 const char* first_missing_read_back_entry_point();
 
@@ -41,5 +44,11 @@ const char* first_missing_read_back_entry_point();
 // sample. On success fills *image (which points into pixels) and returns nullptr; otherwise
 // returns why, in words.
 const char* read_back(int width, int height, Pixels* pixels, picture::Image* image);
+
+// As read_back, from the framebuffer object of that name, multisampled or not, always through the
+// resolve: its entry points (JAGGO_RESOLVE_GL) must be loaded. The window's framebuffer is bound
+// afterwards.
+const char* read_back_framebuffer(unsigned framebuffer, int width, int height, Pixels* pixels,
+                                  picture::Image* image);
 
 }  // namespace jaggo::verdict

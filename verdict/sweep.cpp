@@ -13,6 +13,7 @@
 #include "verdict/judge_window.h"
 #include "verdict/print_json.h"
 #include "verdict/print_lines.h"
+#include "verdict/run_offscreen.h"
 #include "verdict/status.h"
 
 namespace jaggo::verdict {
@@ -20,12 +21,17 @@ namespace jaggo::verdict {
 namespace {
 
 // Opens a window for the count, judges it and closes it; offered, where given, receives the
-// counts its platform offers.
-WindowResult judge_count(std::int32_t count, Pixels* pixels, OfferedSamples* offered) {
+// counts its platform offers, and offscreen, where given, the offscreen objects judged in its context.
+WindowResult judge_count(std::int32_t count, Pixels* pixels, OfferedSamples* offered,
+                         OffscreenRun* offscreen) {
     WindowResult result;
     GLFWwindow* window = open_and_judge(count, false, pixels, &result);
     if (window == nullptr) return result;
     if (offered != nullptr) *offered = offered_sample_counts(window);
+    if (offscreen != nullptr) {
+        *offscreen = judge_offscreen_in_window(pixels);
+        offscreen->platform = result.platform;
+    }
     glfwDestroyWindow(window);
     return result;
 }
@@ -91,14 +97,15 @@ void print_table(const OfferedSamples& offered, const std::vector<std::int32_t>&
 
 }  // namespace
 
-int sweep(const Settings& settings) {
+Status sweep(const Settings& settings, OffscreenRun* offscreen) {
     std::vector<std::int32_t> counts(std::begin(fixed_counts), std::end(fixed_counts));
     std::vector<WindowResult> results;
     OfferedSamples offered{};
     Pixels pixels;
     for (std::size_t i = 0; i < counts.size(); ++i) {
         // The first window's context tells what the platform offers: its counts join the sweep.
-        results.push_back(judge_count(counts[i], &pixels, i == 0 ? &offered : nullptr));
+        results.push_back(
+            judge_count(counts[i], &pixels, i == 0 ? &offered : nullptr, i == 0 ? offscreen : nullptr));
         WindowResult& result = results.back();
         result.offered = offered;
         if (result.asked >= settings.expected) {

@@ -2,6 +2,7 @@
 // every other count the platform's configurations offer where it can list them.
 #pragma once
 
+#include "verdict/offscreen.h"
 #include "verdict/options.h"
 
 namespace jaggo::verdict {
@@ -12,8 +13,10 @@ constexpr int fixed_counts[] = {0, 2, 4, 8, 16};
 // Opens, judges and closes a window for each count, then prints the platform, the driver and the
 // table of what was asked, the configuration granted, GL_SAMPLES, the samples the right square
 // shows and the verdict; with settings.json, one JSON object a window instead, as each is judged.
-// The counts asked for settings.expected samples or more are held to it. GLFW must be
-// initialised. Returns the run's status: the gravest of its windows' (verdict/status.h).
-int sweep(const Settings& settings);
+// The counts asked for settings.expected samples or more are held to it. With offscreen, the
+// offscreen objects are judged into it in the first window's context (left as it was where that
+// window could not be opened), for the caller to print after the table. GLFW must be initialised.
+// Returns the run's status: the gravest of its windows' (verdict/status.h).
+Status sweep(const Settings& settings, OffscreenRun* offscreen = nullptr);
 
 }  // namespace jaggo::verdict

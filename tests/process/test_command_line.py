@@ -62,7 +62,7 @@ class CommandLine(unittest.TestCase):
         verdict = [os.environ["JAGGO_VERDICT_BIN"]]
         usage = run("-h", program=verdict).stdout
         self.assertTrue(usage.startswith("Usage: jaggo-verdict [-h] [-s SAMPLES] [-x] "), usage)
-        for args in (["-qajh"], ["--help"], ["-s", "8", "--help"], ["-e", "4", "-h"]):
+        for args in (["-qajoh"], ["--help"], ["-s", "8", "--help"], ["-e", "4", "-h"]):
             with self.subTest(args=args):
                 r = run(*args, program=verdict)
                 self.assertEqual((r.stdout, r.stderr, r.returncode), (usage, "", 0))

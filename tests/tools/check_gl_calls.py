@@ -1,5 +1,6 @@
 # jaggo tests: each program folder uses exactly the OpenGL entry points on its lists: app/ those of
-# app/required_gl.h, verdict/ those and the read-back's (verdict/read_back.h).
+# app/required_gl.h, verdict/ those, the read-back's (verdict/read_back.h) and the offscreen objects'
+# (verdict/offscreen.h).
 # Usage: check_gl_calls.py SOURCE_DIR; one missing from a list would pass the start-up check unloaded.
 import pathlib
 import re
@@ -8,7 +9,8 @@ import sys
 root = pathlib.Path(sys.argv[1])
 # The entry points the table holds: glX*, wgl* and egl* names are not among them.
 commands = set(re.findall(r"X\([^,()]+, (gl\w+), \(", (root / "gl_loader" / "gl_table.gen.h").read_text()))
-LISTS = {"app": ["app/required_gl.h"], "verdict": ["app/required_gl.h", "verdict/read_back.h"]}
+LISTS = {"app": ["app/required_gl.h"],
+         "verdict": ["app/required_gl.h", "verdict/read_back.h", "verdict/offscreen.h"]}
 
 
 def listed_in(path):
@@ -30,13 +32,15 @@ def used_in(folder):
 
 
 problems = []
-own = {folder: listed_in(lists[-1]) for folder, lists in LISTS.items()}
+# A folder's own lists are those in it, and it must use every entry point on them.
+own = {folder: set().union(*(listed_in(path) for path in lists if path.startswith(folder + "/")))
+       for folder, lists in LISTS.items()}
 for folder, lists in LISTS.items():
     listed = set().union(*(listed_in(path) for path in lists))
     used = used_in(folder)
     problems += ["%s/%s uses %s, which is not on the lists in %s" % (folder, f, n, ", ".join(lists))
                  for n, f in sorted(used.items()) if n not in listed]
-    problems += ["%s lists %s, which %s/ never uses" % (lists[-1], n, folder)
+    problems += ["%s/ lists %s, but never uses it" % (folder, n)
                  for n in sorted(own[folder] - used.keys())]
     print("%d OpenGL entry points used in %s/, %d listed" % (len(used), folder, len(listed)))
 for line in problems:

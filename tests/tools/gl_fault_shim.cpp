@@ -4,7 +4,8 @@
 // do nothing, as a driver that forces anti-aliasing does for GL_MULTISAMPLE; =readback makes
 // glReadPixels refuse (it reads nothing and glGetError then reports GL_INVALID_OPERATION);
 // =nopixels makes glfwGetFramebufferSize report a framebuffer without pixels, as for a minimised
-// window; =closed makes glfwWindowShouldClose say the window was asked to close from the start.
+// window; =closed makes glfwWindowShouldClose say the window was asked to close from the start;
+// =objects makes multisampled renderbuffers and textures report 8 samples whatever they draw with.
 #include <dlfcn.h>
 
 #include <cstdlib>
@@ -34,6 +35,19 @@ void JAGGO_APIENTRY get_integerv_claiming_8_samples(GLenum name, GLint* data) {
 }
 
 void JAGGO_APIENTRY disable_nothing(GLenum) {}
+
+glGetRenderbufferParameteriv_proc real_renderbuffer_parameter = nullptr;
+glGetTexLevelParameteriv_proc real_texture_parameter = nullptr;
+
+void JAGGO_APIENTRY renderbuffer_claiming_8_samples(GLenum target, GLenum name, GLint* value) {
+    real_renderbuffer_parameter(target, name, value);
+    if (name == GL_RENDERBUFFER_SAMPLES) *value = 8;
+}
+
+void JAGGO_APIENTRY texture_claiming_8_samples(GLenum target, GLint level, GLenum name, GLint* value) {
+    real_texture_parameter(target, level, name, value);
+    if (name == GL_TEXTURE_SAMPLES) *value = 8;
+}
 
 glGetError_proc real_get_error = nullptr;
 bool refused_a_read = false;
@@ -82,6 +96,14 @@ extern "C" GLProc glfwGetProcAddress(const char* name) {
     }
     if (std::strcmp(fault, "disable") == 0 && std::strcmp(name, "glDisable") == 0) {
         return reinterpret_cast<GLProc>(&disable_nothing);
+    }
+    if (std::strcmp(fault, "objects") == 0 && std::strcmp(name, "glGetRenderbufferParameteriv") == 0) {
+        real_renderbuffer_parameter = reinterpret_cast<glGetRenderbufferParameteriv_proc>(address);
+        return reinterpret_cast<GLProc>(&renderbuffer_claiming_8_samples);
+    }
+    if (std::strcmp(fault, "objects") == 0 && std::strcmp(name, "glGetTexLevelParameteriv") == 0) {
+        real_texture_parameter = reinterpret_cast<glGetTexLevelParameteriv_proc>(address);
+        return reinterpret_cast<GLProc>(&texture_claiming_8_samples);
     }
     if (std::strcmp(fault, "readback") == 0 && std::strcmp(name, "glReadPixels") == 0) {
         return reinterpret_cast<GLProc>(&read_nothing);

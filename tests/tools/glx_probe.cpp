@@ -1,4 +1,5 @@
-// jaggo tests: what the X display's GLX offers, asked directly through libGL.
+// jaggo tests: what the X display's GLX offers, and what its contexts grant multisampled objects,
+// asked directly through libGL.
 // The real-window tests compare jaggo's report with it; jaggo itself links no GL library.
 #include <GL/gl.h>
 #include <GL/glx.h>
@@ -13,6 +14,14 @@
 #define GL_MAJOR_VERSION 0x821B
 #define GL_MINOR_VERSION 0x821C
 #endif
+// What the offscreen query needs of OpenGL 3.2 (the system's gl.h stops at 1.3).
+constexpr GLenum probe_renderbuffer = 0x8D41;          // GL_RENDERBUFFER
+constexpr GLenum probe_renderbuffer_samples = 0x8CAB;  // GL_RENDERBUFFER_SAMPLES
+constexpr GLenum probe_max_samples = 0x8D57;           // GL_MAX_SAMPLES
+constexpr GLenum probe_texture_ms = 0x9100;            // GL_TEXTURE_2D_MULTISAMPLE
+constexpr GLenum probe_texture_samples = 0x9106;       // GL_TEXTURE_SAMPLES
+constexpr GLenum probe_max_texture_samples = 0x910E;   // GL_MAX_COLOR_TEXTURE_SAMPLES
+constexpr GLenum probe_rgba8 = 0x8058;                 // GL_RGBA8
 
 namespace {
 
@@ -98,6 +107,71 @@ int report_attributes(Display* dpy, int wanted) {
     return status;
 }
 
+template <typename Fn>
+Fn proc(const char* name) {
+    return reinterpret_cast<Fn>(glXGetProcAddressARB(reinterpret_cast<const GLubyte*>(name)));
+}
+
+// "offscreen": a context on the first configuration, and for multisampled RGBA8 renderbuffers and
+// textures of 1 up to one past their maximum samples, what each request is granted: lines
+// "renderbuffer max 4", then "renderbuffer 2 4" (asked 2, granted 4) or "renderbuffer 5 refused".
+int offscreen(Display* dpy) {
+    int count = 0;
+    GLXFBConfig* configs = glXGetFBConfigs(dpy, DefaultScreen(dpy), &count);
+    if (count < 1) return 2;
+    GLXContext ctx = glXCreateNewContext(dpy, configs[0], GLX_RGBA_TYPE, nullptr, True);
+    const int pattrs[] = {GLX_PBUFFER_WIDTH, 16, GLX_PBUFFER_HEIGHT, 16, None};
+    GLXPbuffer pbuffer = glXCreatePbuffer(dpy, configs[0], pattrs);
+    if (ctx == nullptr || !glXMakeContextCurrent(dpy, pbuffer, pbuffer, ctx)) return 3;
+    using Gen = void (*)(GLsizei, GLuint*);
+    const auto gen_renderbuffers = proc<Gen>("glGenRenderbuffers");
+    const auto bind_renderbuffer = proc<void (*)(GLenum, GLuint)>("glBindRenderbuffer");
+    const auto storage =
+        proc<void (*)(GLenum, GLsizei, GLenum, GLsizei, GLsizei)>("glRenderbufferStorageMultisample");
+    const auto renderbuffer_parameter =
+        proc<void (*)(GLenum, GLenum, GLint*)>("glGetRenderbufferParameteriv");
+    const auto texture_storage =
+        proc<void (*)(GLenum, GLsizei, GLenum, GLsizei, GLsizei, GLboolean)>("glTexImage2DMultisample");
+    if (gen_renderbuffers == nullptr || bind_renderbuffer == nullptr || storage == nullptr ||
+        renderbuffer_parameter == nullptr || texture_storage == nullptr) {
+        return 4;
+    }
+    for (int pass = 0; pass < 2; ++pass) {
+        const bool texture = pass == 1;
+        const char* kind = texture ? "texture" : "renderbuffer";
+        GLint max = 0;
+        glGetIntegerv(texture ? probe_max_texture_samples : probe_max_samples, &max);
+        std::printf("%s max %d\n", kind, max);
+        for (GLint asked = 1; asked <= max + 1; ++asked) {
+            GLuint object = 0;
+            GLint granted = 0;
+            while (glGetError() != GL_NO_ERROR) {
+            }
+            if (texture) {
+                glGenTextures(1, &object);
+                glBindTexture(probe_texture_ms, object);
+                texture_storage(probe_texture_ms, asked, probe_rgba8, 64, 32, GL_TRUE);
+                glGetTexLevelParameteriv(probe_texture_ms, 0, probe_texture_samples, &granted);
+            } else {
+                gen_renderbuffers(1, &object);
+                bind_renderbuffer(probe_renderbuffer, object);
+                storage(probe_renderbuffer, asked, probe_rgba8, 64, 32);
+                renderbuffer_parameter(probe_renderbuffer, probe_renderbuffer_samples, &granted);
+            }
+            if (glGetError() != GL_NO_ERROR) {
+                std::printf("%s %d refused\n", kind, asked);
+            } else {
+                std::printf("%s %d %d\n", kind, asked, granted);
+            }
+        }
+    }
+    glXMakeContextCurrent(dpy, None, None, nullptr);
+    glXDestroyContext(dpy, ctx);
+    glXDestroyPbuffer(dpy, pbuffer);
+    XFree(configs);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -105,6 +179,7 @@ int main(int argc, char** argv) {
     if (dpy == nullptr) return 77;
     int status = 1;
     if (argc == 2 && std::strcmp(argv[1], "configs") == 0) status = list_configs(dpy);
+    if (argc == 2 && std::strcmp(argv[1], "offscreen") == 0) status = offscreen(dpy);
     if (argc == 3 && std::strcmp(argv[1], "strings") == 0) status = report_strings(dpy, std::atoi(argv[2]));
     if (argc == 3 && std::strcmp(argv[1], "attributes") == 0)
         status = report_attributes(dpy, std::atoi(argv[2]));

@@ -58,6 +58,17 @@ TEST(VerdictJson, EveryObjectHasTheSameKeysInOrderAndNullWhereNothingWasRead) {
     for (const auto& item : a.items()) keys_a.push_back(item.key());
     for (const auto& item : b.items()) keys_b.push_back(item.key());
     EXPECT_EQ(keys_a, keys_b);
+    // An offscreen object, made or refused, has the window's keys too.
+    jaggo::verdict::OffscreenRun run;
+    run.context = "window";
+    run.results.resize(2);
+    run.results[0].made = true;
+    run.results[0].granted = 4;
+    for (const std::string& line : jaggo::verdict::offscreen_json_lines(run)) {
+        std::vector<std::string> keys;
+        for (const auto& item : nlohmann::ordered_json::parse(line).items()) keys.push_back(item.key());
+        EXPECT_EQ(keys, keys_a);
+    }
     EXPECT_EQ(keys_a.front(), "kind");
     EXPECT_EQ(keys_a.back(), "status");
     EXPECT_TRUE(a["configuration_attributes"]["red"].is_null());

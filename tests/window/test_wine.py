@@ -1,7 +1,9 @@
 # jaggo tests: the Windows build's window under Wine on a private Xvfb.
 # The report is checked against a WGL probe of the same display; pixels are read back from the X server.
-# jaggo-verdict.exe's verdicts, its sweep and its JSON against the probe, and its contradiction
-# from a driver that claims 8 samples (a glfw3.dll of the tests' own in front of GLFW's).
+# jaggo-verdict.exe's verdicts, its sweep and its JSON against the probe, its contradiction
+# from a driver that claims 8 samples (a glfw3.dll of the tests' own in front of GLFW's), and its
+# offscreen objects judged in the window's context, as the ZIP's program (the build's, with the
+# GLFW DLL beside it) judges them.
 import functools
 import json
 import os
@@ -217,6 +219,26 @@ class Verdict(unittest.TestCase):
         shown = "4 samples" if self.granted else "no multisampling"  # a lie either way
         self.assertEqual(out[-1], "Verdict: CONTRADICTION: the context reports 8 samples, "
                                   "but the right square shows " + shown)
+        print(out[1], out[-1], sep="\n", file=sys.stderr)
+
+    def test_offscreen_objects_are_judged_in_the_windows_context(self):
+        status, out, err = verdict("-q", "-o", "-j")
+        self.assertEqual((status, err), (0, ""))
+        window, *objects = (json.loads(line) for line in out)
+        self.assertEqual(window["kind"], "window")
+        for kind in ("renderbuffer", "texture"):
+            rows = [r for r in objects if r["kind"] == kind]
+            most = rows[0]["max_samples"]
+            self.assertEqual([r["asked"] for r in rows], list(range(1, most + 2)), kind)
+            for r in rows:
+                with self.subTest(kind=kind, asked=r["asked"]):
+                    self.assertEqual((r["context"], r["renderer"], r["status"]), ("window", window["renderer"], 0))
+                    if r["asked"] > most:
+                        self.assertIsNone(r["granted"])
+                    else:
+                        self.assertEqual(r["right"]["samples"], max(1, r["granted"]))
+            if window["renderer"].startswith("llvmpipe"):  # Wine draws with the host's Mesa
+                self.assertEqual((most, rows[1]["granted"]), (4, 4))
         print(out[1], out[-1], sep="\n", file=sys.stderr)
 
 

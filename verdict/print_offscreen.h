@@ -1,0 +1,13 @@
+// jaggo verdict: the offscreen objects' results where a person reads them: a line and a table.
+#pragma once
+
+#include "verdict/offscreen.h"
+
+namespace jaggo::verdict {
+
+// The line naming each kind's limit and the counts it offers, then a row an object: kind, asked,
+// granted, seen (the right square's samples) and verdict; or the one line saying why nothing
+// could be judged. Flushed.
+void print_offscreen_lines(const OffscreenRun& run);
+
+}  // namespace jaggo::verdict
