@@ -65,8 +65,9 @@ TEST(VerdictJson, EveryObjectHasTheSameKeysInOrderAndNullWhereNothingWasRead) {
     run.results[0].made = true;
     run.results[0].granted = 4;
     for (const std::string& line : jaggo::verdict::offscreen_json_lines(run)) {
+        const auto object = nlohmann::ordered_json::parse(line);
         std::vector<std::string> keys;
-        for (const auto& item : nlohmann::ordered_json::parse(line).items()) keys.push_back(item.key());
+        for (const auto& item : object.items()) keys.push_back(item.key());
         EXPECT_EQ(keys, keys_a);
     }
     EXPECT_EQ(keys_a.front(), "kind");
