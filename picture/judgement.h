@@ -20,7 +20,10 @@ struct Conclusion {
     char text[640];
 };
 
-// claimed is GL_SAMPLES; left and right are the squares' readings.
+// claimed is GL_SAMPLES; left and right are the squares' readings. Smoothing the left square beyond
+// strays (samples other than 1), or the right one under a claim of no multisampling, is a
+// contradiction whatever its levels; a right square whose levels fit no count under a claim of N is
+// left unjudged, in words of what was seen.
 Conclusion judge(int claimed, const Reading& left, const Reading& right);
 
 // The conclusion when no picture could be had or read, and why.
