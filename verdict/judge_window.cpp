@@ -11,6 +11,7 @@
 #include "app/start.h"
 #include "gl_loader/gl.h"
 #include "platform/pixel_format.h"
+#include "platform/presented_picture.h"
 
 namespace jaggo::verdict {
 
@@ -25,6 +26,29 @@ std::optional<std::string> gl_string(GLenum name) {
     const GLubyte* text = glGetString(name);
     if (text == nullptr) return std::nullopt;
     return std::string(reinterpret_cast<const char*>(text));
+}
+
+// Reads what the window shows of the judged frame, just swapped, into the second half of pixels,
+// and holds it against the frame as drawn: edges that differ there make the verdict a
+// contradiction that names the presentation.
+void judge_presented(GLFWwindow* window, int claimed, const picture::Image& drawn, Pixels* pixels,
+                     WindowResult* result) {
+    if (drawn.pixels == nullptr || result->judged.why_not_as_drawn != nullptr) {
+        result->presented =
+            picture::presented_not_readable("the drawn picture does not show the scene whole");
+        return;
+    }
+    std::uint8_t* shown = pixels->data() + picture_bytes(drawn.width, drawn.height);
+    char why[200];
+    glFinish();  // the swap's commands, carried out
+    if (!read_presented_picture(window, drawn.width, drawn.height, shown, why, sizeof why)) {
+        result->presented = picture::presented_not_readable(why);
+        return;
+    }
+    const picture::Image image{shown, drawn.width, drawn.height};
+    result->presented =
+        picture::judge_presented(image, drawn.width, drawn.height, result->judged, scene_geometry, claimed);
+    result->judged.conclusion = picture::with_presentation(result->judged.conclusion, result->presented);
 }
 
 // Judges the window, whose context is current and whose scene is built: reads what the context
@@ -49,6 +73,7 @@ void judge_window(GLFWwindow* window, Pixels* pixels, WindowResult* result) {
     // The first frame is read before any swap, which a compositor that does not show the window
     // yet could hold up.
     const double seconds = judged_degrees / scene::degrees_per_second;
+    picture::Image drawn{};
     for (int frame = 0; frame < max_judged_frames; ++frame) {
         if (glfwWindowShouldClose(window)) {
             result->judged = {};
@@ -60,19 +85,25 @@ void judge_window(GLFWwindow* window, Pixels* pixels, WindowResult* result) {
         int height = 0;
         glfwGetFramebufferSize(window, &width, &height);
         draw_scene(width, height, seconds);
+        // Room for the drawn picture and, after it, the presented one: one block for both.
+        const std::size_t size = picture_bytes(width, height);
+        if (pixels->size() < 2 * size) pixels->resize(2 * size);
         picture::Image image{};
         if (const char* why = read_back(width, height, pixels, &image)) {
             result->judged.conclusion = picture::cannot_judge(why);
+            drawn = {};
             break;
         }
         result->judged = picture::judge_picture(image, scene_geometry, claimed);
+        drawn = image;
         result->pictured = true;
         if (result->judged.why_not_as_drawn == nullptr) break;
         glfwSwapBuffers(window);
         glfwPollEvents();
     }
-    result->status = status_of(result->judged.conclusion.outcome);
     glfwSwapBuffers(window);
+    if (result->pictured) judge_presented(window, claimed, drawn, pixels, result);
+    result->status = status_of(result->judged.conclusion.outcome);
     glfwSetTime(seconds);
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "picture/judgement.h"
+#include "picture/presentation.h"
 #include "verdict/read_back.h"
 #include "verdict/status.h"
 
@@ -29,9 +30,10 @@ struct WindowResult {
     std::int32_t configuration = 0;  // the chosen pixel format's number
     std::int32_t claimed = 0;        // GL_SAMPLES
     std::optional<std::string> vendor, renderer, version, glsl;  // empty where the driver gave none
-    bool pictured = false;        // a picture was read back and analysed: judged holds its readings
-    picture::Judgement judged{};  // its conclusion is set in any case
-    Status status = failed;       // the conclusion's status; failed when the window could not be opened
+    bool pictured = false;           // a picture was read back and analysed: judged holds its readings
+    picture::Judgement judged{};     // its conclusion is set in any case, the presentation taken into account
+    picture::Presented presented{};  // what the window showed of the judged frame, where pictured
+    Status status = failed;          // the conclusion's status; failed when the window could not be opened
 };
 
 // Opens a window asking for that many samples as jaggo does, builds the scene and judges the window

@@ -27,6 +27,20 @@ json square(const WindowResult& r, const picture::Reading& reading, int intermed
             {"intermediate_pixels", intermediate}};
 }
 
+// What the window showed of the judged frame: its squares as the left and right above, or why it
+// could not be read; null where no picture was read.
+json presented(const WindowResult& r) {
+    if (!r.pictured) return nullptr;
+    const picture::Presented& p = r.presented;
+    const bool readable = p.not_readable[0] == '\0';
+    const picture::Squares& shown = p.judged.squares;
+    return {{"readable", readable},
+            {"why_not", readable ? json(nullptr) : json(p.not_readable)},
+            {"left", readable ? square(r, p.judged.left, shown.left.intermediate) : json(nullptr)},
+            {"right", readable ? square(r, p.judged.right, shown.right.intermediate) : json(nullptr)},
+            {"differs", readable ? json(p.differs) : json(nullptr)}};
+}
+
 }  // namespace
 
 std::string json_line(const WindowResult& r) {
@@ -40,6 +54,7 @@ std::string json_line(const WindowResult& r) {
         {"glsl_version", text(r.glsl)},
         {"left", square(r, r.judged.left, r.judged.squares.left.intermediate)},
         {"right", square(r, r.judged.right, r.judged.squares.right.intermediate)},
+        {"presented", presented(r)},
         {"verdict", r.judged.conclusion.text},
         {"status", r.status},
     };

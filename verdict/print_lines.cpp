@@ -1,4 +1,4 @@
-// jaggo verdict: the Edges:, Coverage: and Verdict: lines, and the title.
+// jaggo verdict: the Edges:, Coverage:, Presented: and Verdict: lines, and the title.
 #include "verdict/print_lines.h"
 
 #include <GLFW/glfw3.h>
@@ -15,6 +15,8 @@ void print_lines(const WindowResult& result) {
         picture::edges_line(result.judged, line, sizeof line);
         std::printf("%s\n", line);
         picture::coverage_line(result.judged, line, sizeof line);
+        std::printf("%s\n", line);
+        picture::presented_line(result.presented, line, sizeof line);
         std::printf("%s\n", line);
     }
     std::printf("Verdict: %s\n", result.judged.conclusion.text);

@@ -8,7 +8,7 @@ struct GLFWwindow;
 
 namespace jaggo::verdict {
 
-// "Edges: ..." and "Coverage: ..." where a picture was read, then "Verdict: ...", flushed.
+// "Edges: ...", "Coverage: ..." and "Presented: ..." where a picture was read, then "Verdict: ...", flushed.
 void print_lines(const WindowResult& result);
 
 // Sets the window's title to the scene's, followed by the verdict.

@@ -85,8 +85,7 @@ const char* first_missing_read_back_entry_point() {
 
 const char* read_back(int width, int height, Pixels* pixels, picture::Image* image) {
     if (width <= 0 || height <= 0) return "jaggo's framebuffer has no pixels (a minimised window?)";
-    const std::size_t size = static_cast<std::size_t>(width) * static_cast<std::size_t>(height) *
-                             static_cast<std::size_t>(picture::bytes_per_pixel);
+    const std::size_t size = picture_bytes(width, height);
     if (pixels->size() < size) pixels->resize(size);
 
     clear_errors();
