@@ -158,14 +158,16 @@ class Picture(unittest.TestCase):
         samples = max(probes.expect_samples(config_samples()), 1)
         proc = xs.start_verdict(DISPLAY)
         try:
-            lines = xs.read_lines(proc, 12, timeout=30)
-            self.assertEqual(len(lines), 12, (lines, proc.poll()))
+            lines = xs.read_lines(proc, 13, timeout=30)
+            self.assertEqual(len(lines), 13, (lines, proc.poll()))
             print("".join(lines[9:]), end="")
             self.assertEqual(re.findall(r"(?:left|right) square (\d+) sample", lines[10]), ["1", str(samples)])
+            # Its window's own contents, read once presented, show what it drew.
+            self.assertEqual(lines[11], "Presented: " + lines[10][len("Coverage: "):])
             window = xs.find_window(DISPLAY, proc, name="^Jaggoscope: ")
             self.assertIsNotNone(window, "no window titled with the verdict")
             self.assertEqual(xs.xdotool(DISPLAY, "getwindowname", window),
-                             "Jaggoscope: " + lines[11][len("Verdict: "):].rstrip("\n"))
+                             "Jaggoscope: " + lines[12][len("Verdict: "):].rstrip("\n"))
             # Read from outside, the turning squares show the samples jaggo-verdict read from inside.
             self.assertIsNotNone(xs.wait_for_picture(DISPLAY, window, proc, xs.turned_enough))
             self.assertEqual(coverage.both_squares(*xs.screenshot(DISPLAY, window)), (1, samples))

@@ -164,8 +164,9 @@ class FrameAllocations(unittest.TestCase):
         status, out, figures = self.counted_run([os.environ["JAGGO_VERDICT_BIN"]], "^Jaggoscope")
         self.assertIn("\nVerdict: ", out)
         self.assertIn(status, (0, 3, 4), out)
-        # One block for the picture: 800x400 pixels of four bytes, as the framebuffer has them.
-        self.assertEqual((figures["first_frame_ours"], figures["first_frame_ours_bytes"]), (1, 800 * 400 * 4))
+        # One block for two pictures of 800x400 pixels of four bytes, as the framebuffer has them: the
+        # frame as drawn, and as its window shows it once presented.
+        self.assertEqual((figures["first_frame_ours"], figures["first_frame_ours_bytes"]), (1, 2 * 800 * 400 * 4))
         self.assertEqual(figures["steady_ours"], 0)
 
 

@@ -2,8 +2,8 @@
 # context is EGL's, with the system GLFW where it runs on Wayland (3.4) and Debian 12's Wayland build
 # of GLFW 3.3 where it does not. Catches a report that disagrees with the EGL display's
 # configurations, a verdict that does not agree where the driver is honest or agrees where it lies
-# about its samples, and a compositor that dies mid-run reported as success: GLFW then closes the
-# window as if the user had.
+# about its samples, a presented picture claimed read where no client can read it, and a compositor
+# that dies mid-run reported as success: GLFW then closes the window as if the user had.
 import os
 import signal
 import unittest
@@ -47,12 +47,15 @@ class WaylandVerdict(unittest.TestCase):
                                        (["-s", "0"], "Requesting that MSAA not be available\n", 0)):
             with self.subTest(args=args):
                 status, lines, errors = judged(*args)
-                self.assertEqual((status, errors, len(lines)), (0, [], 12), lines)
+                self.assertEqual((status, errors, len(lines)), (0, [], 13), lines)
                 self.assertEqual(lines[0], request)
                 config = int(lines[1].split()[1])
                 self.assertEqual(lines[1], probes.context_line(config, samples))
                 self.assertEqual(configs.get(config), samples, "config %d of %r" % (config, configs))
                 self.assertEqual([lines[2], lines[8]], [RULE + "\n"] * 2)
+                # No client may read a Wayland surface back: said, and the verdict stands on the drawn frame.
+                self.assertEqual(lines[-2], "Presented: not readable here: a Wayland surface cannot be read "
+                                 "back by its client\n")
                 self.assertEqual(lines[-1], "Verdict: the picture agrees with the report: %s\n"
                                  % ("%d samples" % samples if samples else "no multisampling"))
 
