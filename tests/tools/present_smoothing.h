@@ -39,7 +39,7 @@ inline void smooth_edges(const std::vector<std::uint8_t>& in, int width, int hei
             int sums[3] = {};
             for (int dy = -1; dy <= 1; ++dy) {
                 for (int dx = -1; dx <= 1; ++dx) {
-                    const std::uint8_t* p = &in[static_cast<std::size_t>(((y + dy) * width + x + dx) * 4)];
+                    const std::uint8_t* p = &in[static_cast<std::size_t>((y + dy) * width + x + dx) * 4];
                     const int weight = (2 - (dx != 0)) * (2 - (dy != 0));
                     for (int c = 0; c < 3; ++c) sums[c] += p[c] * weight;
                     low = std::min<int>(low, p[0]);
@@ -47,7 +47,7 @@ inline void smooth_edges(const std::vector<std::uint8_t>& in, int width, int hei
                 }
             }
             if (high - low < edge_contrast) continue;
-            std::uint8_t* q = &(*out)[static_cast<std::size_t>((y * width + x) * 4)];
+            std::uint8_t* q = &(*out)[static_cast<std::size_t>(y * width + x) * 4];
             for (int c = 0; c < 3; ++c) q[c] = static_cast<std::uint8_t>((sums[c] + 8) / 16);
         }
     }
@@ -67,7 +67,7 @@ void smooth_back_buffer(int width, int height, Lookup lookup) {
         draw_pixels == nullptr || window_pos == nullptr || use_program == nullptr) {
         return;
     }
-    std::vector<std::uint8_t> drawn(static_cast<std::size_t>(width) * height * 4);
+    std::vector<std::uint8_t> drawn(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
     std::vector<std::uint8_t> smoothed;
     read_pixels(0, 0, width, height, gl_rgba, gl_unsigned_byte, drawn.data());
     smooth_edges(drawn, width, height, &smoothed);
