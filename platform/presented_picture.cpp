@@ -143,7 +143,6 @@ using XSyncFn = int (*)(Display*, int);
 using XDefaultScreenFn = int (*)(Display*);
 using GlfwGetX11WindowFn = XID (*)(GLFWwindow*);
 using GlfwGetGLXWindowFn = XID (*)(GLFWwindow*);
-using GlfwGetWaylandDisplayFn = void* (*)();
 using GlXQueryExtensionsStringFn = const char* (*)(Display*, int);
 using GlXWaitForSbcOMLFn = int (*)(Display*, XID, std::int64_t, std::int64_t*, std::int64_t*, std::int64_t*);
 
@@ -156,13 +155,6 @@ int x_error_code = 0;
 int note_x_error(Display*, XErrorEvent* event) {
     x_error_code = event->error_code;
     return 0;
-}
-
-bool on_wayland() {
-    const auto get_display = symbol<GlfwGetWaylandDisplayFn>(RTLD_DEFAULT, "glfwGetWaylandDisplay");
-    if (get_display == nullptr) return false;
-    const int platform = glfw_platform();
-    return (platform == 0 || platform == glfw_platform_wayland) && get_display() != nullptr;
 }
 
 bool has_extension(const char* list, const char* name) {
@@ -230,7 +222,7 @@ bool convert(const XImage& image, std::uint8_t* out) {
 
 bool read_presented_picture(GLFWwindow* window, int width, int height, std::uint8_t* out, char* why_not,
                             std::size_t size) {
-    if (on_wayland()) {
+    if (glfw_wayland_display() != nullptr) {
         std::snprintf(why_not, size, "a Wayland surface cannot be read back by its client");
         return false;
     }

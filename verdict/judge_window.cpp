@@ -12,6 +12,7 @@
 #include "gl_loader/gl.h"
 #include "platform/pixel_format.h"
 #include "platform/presented_picture.h"
+#include "platform/settled_size.h"
 
 namespace jaggo::verdict {
 
@@ -66,12 +67,13 @@ void judge_window(GLFWwindow* window, Pixels* pixels, WindowResult* result) {
     result->version = gl_string(GL_VERSION);
     result->glsl = gl_string(GL_SHADING_LANGUAGE_VERSION);
 
-    // The first frame is judged unless its picture does not show the scene whole: a window manager
-    // or compositor may resize a new window (a tiling one, a kiosk shell, a scaled output) before
-    // its first frame, and a Wayland surface takes the new size only with its next buffer. Such a
-    // frame is presented and the next one judged, up to a bound; the last one's reason stands.
-    // The first frame is read before any swap, which a compositor that does not show the window
-    // yet could hold up.
+    // The first frame is judged unless the window's framebuffer has not settled at the size the
+    // window keeps, or its picture does not show the scene whole: a compositor on a scaled output
+    // gives a Wayland surface its scale only once it has shown a frame of it, and a window manager
+    // or compositor may resize a new window (a tiling one, a kiosk shell) before its first frame,
+    // which a Wayland surface takes only with its next buffer. Such a frame is presented and the
+    // next one judged, up to a bound; the last one's reason stands. Elsewhere the first frame is
+    // read before any swap, which a compositor that does not show the window yet could hold up.
     const double seconds = judged_degrees / scene::degrees_per_second;
     picture::Image drawn{};
     for (int frame = 0; frame < max_judged_frames; ++frame) {
@@ -81,23 +83,26 @@ void judge_window(GLFWwindow* window, Pixels* pixels, WindowResult* result) {
             result->judged.conclusion = picture::cannot_judge("the window was closed before it was judged");
             break;
         }
+        const bool settled = framebuffer_settled(window, frame) || frame == max_judged_frames - 1;
         int width = 0;
         int height = 0;
         glfwGetFramebufferSize(window, &width, &height);
         draw_scene(width, height, seconds);
-        // Room for the drawn picture and, after it, the presented one: one block for both.
-        const std::size_t size = picture_bytes(width, height);
-        if (pixels->size() < 2 * size) pixels->resize(2 * size);
-        picture::Image image{};
-        if (const char* why = read_back(width, height, pixels, &image)) {
-            result->judged.conclusion = picture::cannot_judge(why);
-            drawn = {};
-            break;
+        if (settled) {
+            // Room for the drawn picture and, after it, the presented one: one block for both.
+            const std::size_t size = picture_bytes(width, height);
+            if (pixels->size() < 2 * size) pixels->resize(2 * size);
+            picture::Image image{};
+            if (const char* why = read_back(width, height, pixels, &image)) {
+                result->judged.conclusion = picture::cannot_judge(why);
+                drawn = {};
+                break;
+            }
+            result->judged = picture::judge_picture(image, scene_geometry, claimed);
+            drawn = image;
+            result->pictured = true;
+            if (result->judged.why_not_as_drawn == nullptr) break;
         }
-        result->judged = picture::judge_picture(image, scene_geometry, claimed);
-        drawn = image;
-        result->pictured = true;
-        if (result->judged.why_not_as_drawn == nullptr) break;
         glfwSwapBuffers(window);
         glfwPollEvents();
     }
