@@ -14,7 +14,7 @@ import time
 build = sys.argv[1]
 runs = int(sys.argv[2]) if len(sys.argv) > 2 else 15
 jaggo = os.path.join(build, "app", "jaggo")
-verdict = os.path.join(build, "app", "jaggo-verdict")
+verdict = os.path.join(build, "verdict", "jaggo-verdict")
 bare = os.path.join(build, "bench", "bare_window")
 probe = os.path.join(build, "bench", "first_frame")
 loader_bench = os.path.join(build, "bench", "loader_bench")
