@@ -32,8 +32,8 @@ std::optional<std::string> gl_string(GLenum name) {
 // Reads what the window shows of the judged frame, just swapped, into the second half of pixels,
 // and holds it against the frame as drawn: edges that differ there make the verdict a
 // contradiction that names the presentation.
-void judge_presented(GLFWwindow* window, int claimed, const picture::Image& drawn, Pixels* pixels,
-                     WindowResult* result) {
+void read_and_judge_presented(GLFWwindow* window, int claimed, const picture::Image& drawn, Pixels* pixels,
+                              WindowResult* result) {
     if (drawn.pixels == nullptr || result->judged.why_not_as_drawn != nullptr) {
         result->presented =
             picture::presented_not_readable("the drawn picture does not show the scene whole");
@@ -54,9 +54,10 @@ void judge_presented(GLFWwindow* window, int claimed, const picture::Image& draw
 
 // Judges the window, whose context is current and whose scene is built: reads what the context
 // reports, draws frames with the squares at judged_degrees, reads the first one that can be judged
-// back before it is swapped and judges it (the first frame, unless its picture is not whole, as
-// after a resize the surface has not taken yet). Then presents that frame and sets the clock so
-// that the squares turn on from it.
+// back before it is swapped and judges it (the first frame, unless the framebuffer has not settled
+// or its picture is not whole, as after a resize the surface has not taken yet). Then presents that
+// frame, reads and judges what the window shows of it, and sets the clock so that the squares turn
+// on from it.
 void judge_window(GLFWwindow* window, Pixels* pixels, WindowResult* result) {
     result->configuration = chosen_pixel_format;
     GLint claimed = 0;
@@ -107,7 +108,7 @@ void judge_window(GLFWwindow* window, Pixels* pixels, WindowResult* result) {
         glfwPollEvents();
     }
     glfwSwapBuffers(window);
-    if (result->pictured) judge_presented(window, claimed, drawn, pixels, result);
+    if (result->pictured) read_and_judge_presented(window, claimed, drawn, pixels, result);
     result->status = status_of(result->judged.conclusion.outcome);
     glfwSetTime(seconds);
 }
