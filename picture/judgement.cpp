@@ -12,21 +12,23 @@ Conclusion cannot_judge(const char* why) {
 }
 
 Conclusion judge(int claimed, const Reading& left, const Reading& right, const char* reporter) {
-    if (left.samples == 0 || right.samples == 0) {
-        const char* which = left.samples == 0 && right.samples == 0 ? "left and right"
-                            : left.samples == 0                     ? "left"
-                                                                    : "right";
-        char why[160];
-        std::snprintf(why, sizeof why,
-                      "the %s square's grey levels fit no sample count (a filtered or scaled picture?)",
-                      which);
-        return cannot_judge(why);
-    }
-    // What the picture says against the report: about the right square, then the left.
+    // The left square is drawn with multisampling off: an honest driver leaves it without grey.
+    // Any smoothing of it beyond strays is forced, whatever its levels; so is smoothing of the
+    // right square under a claim of no multisampling. Only a right square whose levels fit no
+    // count under a claim of N samples may still be N samples under a wider filter: that one is
+    // said as seen, and no count is guessed.
     char right_says[200] = "";
-    char left_says[200] = "";
+    char left_says[240] = "";
     const int granted = claimed > 1 ? claimed : 1;  // a context without multisampling draws with one sample
-    if (right.samples != granted) {
+    bool right_unfit = false;
+    if (right.samples == 0 && granted == 1) {
+        std::snprintf(right_says, sizeof right_says,
+                      "%s reports no multisampling, yet the right square's edges are smoothed, with levels "
+                      "that fit no sample count",
+                      reporter);
+    } else if (right.samples == 0) {
+        right_unfit = true;
+    } else if (right.samples != granted) {
         if (claimed == 0) {
             std::snprintf(right_says, sizeof right_says,
                           "%s reports no multisampling, yet the right square shows %d samples", reporter,
@@ -41,7 +43,12 @@ Conclusion judge(int claimed, const Reading& left, const Reading& right, const c
                           claimed);
         }
     }
-    if (left.samples != 1) {
+    if (left.samples == 0) {
+        std::snprintf(left_says, sizeof left_says,
+                      "the left square's edges are smoothed although multisampling is off for it, with "
+                      "levels that fit no sample count: a filtered resolve or a post-process forces "
+                      "anti-aliasing");
+    } else if (left.samples != 1) {
         std::snprintf(
             left_says, sizeof left_says,
             "the left square shows %d samples although multisampling is off for it: the driver or its "
@@ -53,6 +60,14 @@ Conclusion judge(int claimed, const Reading& left, const Reading& right, const c
         std::snprintf(c.text, sizeof c.text, "CONTRADICTION: %s%s%s", right_says,
                       *right_says != '\0' && *left_says != '\0' ? "; " : "", left_says);
         return c;
+    }
+    if (right_unfit) {
+        char why[200];
+        std::snprintf(why, sizeof why,
+                      "the right square is smoothed across pixel borders: levels that fit no box resolve "
+                      "of %d samples",
+                      claimed);
+        return cannot_judge(why);
     }
     c.outcome = Outcome::agrees;
     if (claimed > 1) {

@@ -21,7 +21,10 @@ struct Conclusion {
 };
 
 // claimed is GL_SAMPLES, or the samples another reporter (an offscreen object, named so in the
-// words: "the renderbuffer") claims; left and right are the squares' readings.
+// words: "the renderbuffer") claims; left and right are the squares' readings. Smoothing the left
+// square beyond strays (samples other than 1), or the right one under a claim of no multisampling,
+// is a contradiction whatever its levels; a right square whose levels fit no count under a claim of
+// N is left unjudged, in words of what was seen.
 Conclusion judge(int claimed, const Reading& left, const Reading& right,
                  const char* reporter = "the context");
 

@@ -13,11 +13,64 @@ constexpr double slack = 2.0;
 
 constexpr double pi = 3.141592653589793;
 
+bool lit(const Image& image, int x, int y) {
+    const std::uint8_t* p = image.pixels + (static_cast<long>(y) * image.width + x) * bytes_per_pixel;
+    return p[0] != 0 || p[1] != 0 || p[2] != 0;
+}
+
+// The first and last of the positions from..to - 1 of the run of consecutive positions with lit
+// pixels (lit_at(i) gives how many) that holds the most of them: the square, while a stray pixel
+// or a cursor apart from it makes a run of its own. first > last when none is lit.
+template <typename LitAt>
+void largest_run(int from, int to, LitAt lit_at, int* first, int* last) {
+    *first = to;
+    *last = from - 1;
+    long best = 0;
+    long sum = 0;
+    int start = from;
+    for (int i = from; i <= to; ++i) {
+        const long n = i < to ? lit_at(i) : 0;
+        if (n != 0) {
+            if (sum == 0) start = i;
+            sum += n;
+            continue;
+        }
+        if (sum > best) {
+            best = sum;
+            *first = start;
+            *last = i - 1;
+        }
+        sum = 0;
+    }
+}
+
+// The square in columns x0 to x1 - 1: the largest run of columns with lit pixels, then within it
+// the largest run of rows, then the box of the lit pixels there and how many of them are grey.
 Square find_square(const Image& image, int x0, int x1) {
+    int left = 0;
+    int right = 0;
+    largest_run(
+        x0, x1,
+        [&](int x) {
+            long n = 0;
+            for (int y = 0; y < image.height; ++y) n += lit(image, x, y);
+            return n;
+        },
+        &left, &right);
+    int top = 0;
+    int bottom = 0;
+    largest_run(
+        0, image.height,
+        [&](int y) {
+            long n = 0;
+            for (int x = left; x <= right; ++x) n += lit(image, x, y);
+            return n;
+        },
+        &top, &bottom);
     Square s{x1, -1, image.height, -1, 0};
-    for (int y = 0; y < image.height; ++y) {
+    for (int y = top; y <= bottom; ++y) {
         const std::uint8_t* row = image.pixels + static_cast<long>(y) * image.width * bytes_per_pixel;
-        for (int x = x0; x < x1; ++x) {
+        for (int x = left; x <= right; ++x) {
             const std::uint8_t* p = row + x * bytes_per_pixel;
             int brightest = p[0] > p[1] ? p[0] : p[1];
             brightest = brightest > p[2] ? brightest : p[2];

@@ -14,7 +14,10 @@ struct Geometry {
     double square_offset;
 };
 
-// The lit pixels (any colour channel above 0) of one half of the picture.
+// The lit pixels (any colour channel above 0) of one half of the picture that make its square:
+// those in the run of consecutive columns with lit pixels that holds the most of them, and within
+// those columns the like run of rows. Stray pixels apart from the square (a cursor, a speck on the
+// background) are left out; strays on it stay within its box.
 struct Square {
     int left, right, top, bottom;  // their bounding box, inclusive; right < left when none is lit
     int intermediate;              // how many are lit but not white: a brightest channel neither 0 nor 255

@@ -29,27 +29,14 @@ using WlDisplay = void;
 struct WlInterface {
     const char* name;  // the first member of struct wl_interface
 };
-using GlfwGetWaylandDisplayFn = WlDisplay* (*)();
 using WlDisplayGetErrorFn = int (*)(WlDisplay*);
 using WlDisplayGetProtocolErrorFn = std::uint32_t (*)(WlDisplay*, const WlInterface**, std::uint32_t*);
 using WlDisplayFlushFn = int (*)(WlDisplay*);
 
-// The connection to the Wayland compositor that GLFW runs on, or null where GLFW
-// runs on another platform: a GLFW without Wayland lacks glfwGetWaylandDisplay,
-// and a GLFW with several platforms says which it chose (it would report an
-// error for the Wayland call on another).
-WlDisplay* wayland_display() {
-    const auto get_display = symbol<GlfwGetWaylandDisplayFn>(RTLD_DEFAULT, "glfwGetWaylandDisplay");
-    if (get_display == nullptr) return nullptr;
-    const int platform = glfw_platform();
-    if (platform != 0 && platform != glfw_platform_wayland) return nullptr;
-    return get_display();
-}
-
 }  // namespace
 
 bool display_connection_lost(char* reason, std::size_t size) {
-    WlDisplay* display = wayland_display();
+    WlDisplay* display = glfw_wayland_display();
     if (display == nullptr) return false;
     const char* const sonames[] = {"libwayland-client.so.0", nullptr};
     const auto get_error = loaded_function<WlDisplayGetErrorFn>("wl_display_get_error", sonames);

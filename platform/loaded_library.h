@@ -39,6 +39,17 @@ inline int glfw_platform() {
     return get_platform != nullptr ? get_platform() : 0;
 }
 
+// The connection to the Wayland compositor that GLFW runs on, or null where GLFW runs on another
+// platform: a GLFW without Wayland lacks glfwGetWaylandDisplay, and a GLFW with several platforms
+// says which it chose (it would report an error for the Wayland call on another).
+inline void* glfw_wayland_display() {
+    const auto get_display = symbol<void* (*)()>(RTLD_DEFAULT, "glfwGetWaylandDisplay");
+    if (get_display == nullptr) return nullptr;
+    const int platform = glfw_platform();
+    if (platform != 0 && platform != glfw_platform_wayland) return nullptr;
+    return get_display();
+}
+
 // True when this GLFW makes its native contexts with GLX: the library has the
 // GLX access functions (its X11 build) and, where it can run on more than one
 // platform, runs on X11. Otherwise a native context is EGL's (Wayland).

@@ -12,9 +12,9 @@ add_executable(wgl_probe tools/wgl_probe.cpp)
 target_link_libraries(wgl_probe PRIVATE opengl32 gdi32 user32)
 target_link_options(wgl_probe PRIVATE -static)
 
-# A driver that claims 8 samples, for jaggo-verdict.exe under Wine: a glfw3.dll of the tests'
-# own that forwards each of GLFW's exports to the real DLL, renamed glfwreal.dll beside it, but
-# glfwGetProcAddress (tools/glfw_fault_proxy.cpp). The forwards are written from the real DLL's
+# A driver that claims 8 samples, or smooths each frame at the swap, for jaggo-verdict.exe under
+# Wine: a glfw3.dll of the tests' own that forwards each of GLFW's exports to the real DLL, renamed
+# glfwreal.dll beside it, but glfwGetProcAddress and glfwSwapBuffers (tools/glfw_fault_proxy.cpp). The forwards are written from the real DLL's
 # export table, so they follow whichever GLFW the build uses.
 execute_process(COMMAND ${CMAKE_OBJDUMP} -p ${JAGGO_GLFW_WINDOWS_DIR}/glfw3.dll OUTPUT_VARIABLE glfw_dump
                 COMMAND_ERROR_IS_FATAL ANY)
@@ -24,10 +24,12 @@ list(LENGTH glfw_exports glfw_export_count)
 if(glfw_export_count LESS 20)  # a proxy without GLFW's functions would leave the program unloadable
   message(FATAL_ERROR "read only ${glfw_export_count} exports from ${JAGGO_GLFW_WINDOWS_DIR}/glfw3.dll with ${CMAKE_OBJDUMP}")
 endif()
-set(glfw_def "LIBRARY glfw3.dll\nEXPORTS\n  glfwGetProcAddress\n")
+set(glfw_proxied glfwGetProcAddress glfwSwapBuffers)
+list(JOIN glfw_proxied "\n  " glfw_def)
+set(glfw_def "LIBRARY glfw3.dll\nEXPORTS\n  ${glfw_def}\n")
 foreach(entry IN LISTS glfw_exports)
   string(REGEX REPLACE ".* " "" name "${entry}")
-  if(NOT name STREQUAL "glfwGetProcAddress")
+  if(NOT name IN_LIST glfw_proxied)
     string(APPEND glfw_def "  ${name} = glfwreal.${name}\n")
   endif()
 endforeach()

@@ -13,6 +13,8 @@
 #include "app/start.h"
 #include "gl_loader/gl.h"
 #include "platform/pixel_format.h"
+#include "platform/presented_picture.h"
+#include "platform/settled_size.h"
 
 namespace jaggo::verdict {
 
@@ -26,11 +28,35 @@ std::optional<std::string> gl_string(GLenum name) {
     return std::string(reinterpret_cast<const char*>(text));
 }
 
+// Reads what the window shows of the judged frame, just swapped, into the second half of pixels,
+// and holds it against the frame as drawn: edges that differ there make the verdict a
+// contradiction that names the presentation.
+void read_and_judge_presented(GLFWwindow* window, int claimed, const picture::Image& drawn, Pixels* pixels,
+                              WindowResult* result) {
+    if (drawn.pixels == nullptr || result->judged.why_not_as_drawn != nullptr) {
+        result->presented =
+            picture::presented_not_readable("the drawn picture does not show the scene whole");
+        return;
+    }
+    std::uint8_t* shown = pixels->data() + picture_bytes(drawn.width, drawn.height);
+    char why[200];
+    glFinish();  // the swap's commands, carried out
+    if (!read_presented_picture(window, drawn.width, drawn.height, shown, why, sizeof why)) {
+        result->presented = picture::presented_not_readable(why);
+        return;
+    }
+    const picture::Image image{shown, drawn.width, drawn.height};
+    result->presented =
+        picture::judge_presented(image, drawn.width, drawn.height, result->judged, scene_geometry, claimed);
+    result->judged.conclusion = picture::with_presentation(result->judged.conclusion, result->presented);
+}
+
 // Judges the window, whose context is current and whose scene is built: reads what the context
 // reports, draws frames with the squares at judged_degrees, reads the first one that can be judged
-// back before it is swapped and judges it (the first frame, unless its picture is not whole, as
-// after a resize the surface has not taken yet). Then presents that frame and sets the clock so
-// that the squares turn on from it.
+// back before it is swapped and judges it (the first frame, unless the framebuffer has not settled
+// or its picture is not whole, as after a resize the surface has not taken yet). Then presents that
+// frame, reads and judges what the window shows of it, and sets the clock so that the squares turn
+// on from it.
 void judge_window(GLFWwindow* window, Pixels* pixels, WindowResult* result) {
     result->configuration = chosen_pixel_format;
     GLint claimed = 0;
@@ -41,13 +67,15 @@ void judge_window(GLFWwindow* window, Pixels* pixels, WindowResult* result) {
     result->version = gl_string(GL_VERSION);
     result->glsl = gl_string(GL_SHADING_LANGUAGE_VERSION);
 
-    // The first frame is judged unless its picture does not show the scene whole: a window manager
-    // or compositor may resize a new window (a tiling one, a kiosk shell, a scaled output) before
-    // its first frame, and a Wayland surface takes the new size only with its next buffer. Such a
-    // frame is presented and the next one judged, up to a bound; the last one's reason stands.
-    // The first frame is read before any swap, which a compositor that does not show the window
-    // yet could hold up.
+    // The first frame is judged unless the window's framebuffer has not settled at the size the
+    // window keeps, or its picture does not show the scene whole: a compositor on a scaled output
+    // gives a Wayland surface its scale only once it has shown a frame of it, and a window manager
+    // or compositor may resize a new window (a tiling one, a kiosk shell) before its first frame,
+    // which a Wayland surface takes only with its next buffer. Such a frame is presented and the
+    // next one judged, up to a bound; the last one's reason stands. Elsewhere the first frame is
+    // read before any swap, which a compositor that does not show the window yet could hold up.
     const double seconds = judged_degrees / scene::degrees_per_second;
+    picture::Image drawn{};
     for (int frame = 0; frame < max_judged_frames; ++frame) {
         if (glfwWindowShouldClose(window)) {
             result->judged = {};
@@ -55,23 +83,32 @@ void judge_window(GLFWwindow* window, Pixels* pixels, WindowResult* result) {
             result->judged.conclusion = picture::cannot_judge("the window was closed before it was judged");
             break;
         }
+        const bool settled = framebuffer_settled(window, frame) || frame == max_judged_frames - 1;
         int width = 0;
         int height = 0;
         glfwGetFramebufferSize(window, &width, &height);
         draw_scene(width, height, seconds);
-        picture::Image image{};
-        if (const char* why = read_back(width, height, pixels, &image)) {
-            result->judged.conclusion = picture::cannot_judge(why);
-            break;
+        if (settled) {
+            // Room for the drawn picture and, after it, the presented one: one block for both.
+            const std::size_t size = picture_bytes(width, height);
+            if (pixels->size() < 2 * size) pixels->resize(2 * size);
+            picture::Image image{};
+            if (const char* why = read_back(width, height, pixels, &image)) {
+                result->judged.conclusion = picture::cannot_judge(why);
+                drawn = {};
+                break;
+            }
+            result->judged = picture::judge_picture(image, scene_geometry, claimed);
+            drawn = image;
+            result->pictured = true;
+            if (result->judged.why_not_as_drawn == nullptr) break;
         }
-        result->judged = picture::judge_picture(image, scene_geometry, claimed);
-        result->pictured = true;
-        if (result->judged.why_not_as_drawn == nullptr) break;
         glfwSwapBuffers(window);
         glfwPollEvents();
     }
-    result->status = status_of(result->judged.conclusion.outcome);
     glfwSwapBuffers(window);
+    if (result->pictured) read_and_judge_presented(window, claimed, drawn, pixels, result);
+    result->status = status_of(result->judged.conclusion.outcome);
     glfwSetTime(seconds);
 }
 

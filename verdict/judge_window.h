@@ -10,6 +10,7 @@
 
 #include "app/scene_layout.h"
 #include "picture/judgement.h"
+#include "picture/presentation.h"
 #include "platform/configuration.h"
 #include "platform/offered_samples.h"
 #include "verdict/expectation.h"
@@ -42,11 +43,12 @@ struct WindowResult {
     std::optional<std::string> vendor, renderer, version, glsl;  // empty where the driver gave none
     std::optional<std::vector<std::string>> extensions;          // with -x
     std::optional<OfferedSamples> offered;                       // with -a: what the platform offers
-    bool pictured = false;        // a picture was read back and analysed: judged holds its readings
-    picture::Judgement judged{};  // its conclusion is set in any case
-    Expectation expectation{};    // -e's, where asked
-    Status status = failed;       // the conclusion's status; failed when the window could not be opened
-    std::string error;            // why it could not be opened, in the error's own words
+    bool pictured = false;           // a picture was read back and analysed: judged holds its readings
+    picture::Judgement judged{};     // its conclusion is set in any case, the presentation taken into account
+    picture::Presented presented{};  // what the window showed of the judged frame, where pictured
+    Expectation expectation{};       // -e's, where asked
+    Status status = failed;          // the conclusion's status; failed when the window could not be opened
+    std::string error;               // why it could not be opened, in the error's own words
 };
 
 // Opens a window asking for that many samples as jaggo does, builds the scene and judges the window

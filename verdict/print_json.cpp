@@ -35,11 +35,11 @@ json value(const std::optional<T>& v) {
 json blank(const char* kind) {
     json object = {{"kind", kind}, {"program_version", program_version}};
     for (const char* key :
-         {"asked",      "context",      "platform",   "configuration",   "configuration_attributes",
-          "gl_samples", "max_samples",  "granted",    "vendor",          "renderer",
-          "version",    "glsl_version", "extensions", "offered",         "left",
-          "right",      "verdict",      "expected",   "expectation_met", "error",
-          "status"}) {
+         {"asked",      "context",      "platform",   "configuration", "configuration_attributes",
+          "gl_samples", "max_samples",  "granted",    "vendor",        "renderer",
+          "version",    "glsl_version", "extensions", "offered",       "left",
+          "right",      "presented",    "verdict",    "expected",      "expectation_met",
+          "error",      "status"}) {
         object[key] = nullptr;
     }
     return object;
@@ -105,6 +105,20 @@ json offscreen_object(const OffscreenRun& run, const KindLimits& k) {
     return object;
 }
 
+// What the window showed of the judged frame: its squares as the left and right above, or why it
+// could not be read; null where no picture was read.
+json presented(const WindowResult& r) {
+    if (!r.pictured) return nullptr;
+    const picture::Presented& p = r.presented;
+    const bool readable = p.not_readable[0] == '\0';
+    const picture::Squares& shown = p.judged.squares;
+    return {{"readable", readable},
+            {"why_not", readable ? json(nullptr) : json(p.not_readable)},
+            {"left", readable ? square(true, p.judged.left, shown.left.intermediate) : json(nullptr)},
+            {"right", readable ? square(true, p.judged.right, shown.right.intermediate) : json(nullptr)},
+            {"differs", readable ? json(p.differs) : json(nullptr)}};
+}
+
 }  // namespace
 
 std::string json_line(const WindowResult& r) {
@@ -124,6 +138,7 @@ std::string json_line(const WindowResult& r) {
     if (r.extensions) object["extensions"] = *r.extensions;
     if (r.offered) object["offered"] = offered(*r.offered);
     set_judgement(&object, r.pictured, r.judged, r.expectation);
+    object["presented"] = presented(r);
     if (!r.error.empty()) object["error"] = r.error;
     object["status"] = static_cast<int>(r.status);
     return line(object);

@@ -1,5 +1,5 @@
-// jaggo verdict: the Platform:, Configuration:, Edges:, Coverage:, Verdict: and Expected: lines,
-// and the title.
+// jaggo verdict: the Platform:, Configuration:, Edges:, Coverage:, Presented:, Verdict: and
+// Expected: lines, and the title.
 #include "verdict/print_lines.h"
 
 #include <GLFW/glfw3.h>
@@ -60,6 +60,8 @@ void print_lines(const WindowResult& result) {
         picture::edges_line(result.judged, line, sizeof line);
         std::printf("%s\n", line);
         picture::coverage_line(result.judged, line, sizeof line);
+        std::printf("%s\n", line);
+        picture::presented_line(result.presented, line, sizeof line);
         std::printf("%s\n", line);
     }
     std::printf("Verdict: %s\n", result.judged.conclusion.text);

@@ -28,8 +28,7 @@ const char* refused(const char* what, GLenum error) {
 }
 
 void make_room(int width, int height, Pixels* pixels) {
-    const std::size_t size = static_cast<std::size_t>(width) * static_cast<std::size_t>(height) *
-                             static_cast<std::size_t>(picture::bytes_per_pixel);
+    const std::size_t size = picture_bytes(width, height);
     if (pixels->size() < size) pixels->resize(size);
 }
 

@@ -1,6 +1,7 @@
 // jaggo verdict: the program's own framebuffer read back, resolved from its samples.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -12,7 +13,8 @@
 // program calls nothing else (tests/tools/check_gl_calls.py) all read them.
 #define JAGGO_READ_BACK_GL(X) \
     X(glReadPixels)           \
-    X(glGetError)
+    X(glGetError)             \
+    X(glFinish)
 #define JAGGO_RESOLVE_GL(X)      \
     X(glGenFramebuffers)         \
     X(glBindFramebuffer)         \
@@ -33,6 +35,12 @@ using Pixels = std::vector<std::uint8_t>;
 
 // Drops the errors of earlier calls, so that glGetError then answers for the calls after it alone.
 void clear_errors();
+
+// The bytes a picture of width x height pixels takes.
+inline std::size_t picture_bytes(int width, int height) {
+    return static_cast<std::size_t>(width) * static_cast<std::size_t>(height) *
+           static_cast<std::size_t>(picture::bytes_per_pixel);
+}
 
 // The OpenGL name of the first entry point on the read-back list that is still null, or nullptr.
 const char* first_missing_read_back_entry_point();

@@ -42,15 +42,23 @@ std::string cell(std::int32_t n) {
 
 std::vector<std::string> row(const WindowResult& r) {
     std::string seen = "-";
+    std::string shown = "-";
     if (r.pictured) seen = r.judged.right.samples != 0 ? cell(r.judged.right.samples) : "?";
+    if (r.pictured && r.presented.not_readable[0] == '\0') {
+        const picture::Reading& right = r.presented.judged.right;
+        shown = right.samples != 0 ? cell(right.samples) : "?";
+    } else if (r.pictured) {
+        shown = "unread";
+    }
     std::string said = r.judged.conclusion.text;
     if (r.status == agrees) said = "agrees";
     if (r.status == unmet_expectation) {
         said = "agrees, but fewer than the " + cell(r.expectation.at_least) + " samples expected take effect";
     }
     if (!r.opened) said = "could not run: " + said;
-    return {cell(r.asked), r.opened ? cell(r.configuration) : "-", r.opened ? cell(r.claimed) : "-", seen,
-            said};
+    return {
+        cell(r.asked), r.opened ? cell(r.configuration) : "-", r.opened ? cell(r.claimed) : "-", seen, shown,
+        said};
 }
 
 // The platform and the driver, once: every window of the sweep runs on them.
@@ -80,17 +88,18 @@ void print_table(const OfferedSamples& offered, const std::vector<std::int32_t>&
         std::printf("Sample counts offered: not listed on this platform; asked %s\n", asked.c_str());
     }
     std::vector<std::vector<std::string>> rows = {
-        {"asked", "configuration", "GL_SAMPLES", "seen", "verdict"}};
+        {"asked", "configuration", "GL_SAMPLES", "seen", "shown", "verdict"}};
     for (const WindowResult& r : results) rows.push_back(row(r));
-    std::size_t widths[4] = {};
+    constexpr std::size_t aligned = 5;  // the verdict, last, is not padded
+    std::size_t widths[aligned] = {};
     for (const auto& cells : rows) {
-        for (std::size_t i = 0; i < 4; ++i) widths[i] = std::max(widths[i], cells[i].size());
+        for (std::size_t i = 0; i < aligned; ++i) widths[i] = std::max(widths[i], cells[i].size());
     }
     for (const auto& cells : rows) {
-        for (std::size_t i = 0; i < 4; ++i) {
+        for (std::size_t i = 0; i < aligned; ++i) {
             std::printf("%*s  ", static_cast<int>(widths[i]), cells[i].c_str());
         }
-        std::printf("%s\n", cells[4].c_str());
+        std::printf("%s\n", cells[aligned].c_str());
     }
     std::fflush(stdout);
 }

@@ -12,7 +12,8 @@ constexpr int fixed_counts[] = {0, 2, 4, 8, 16};
 
 // Opens, judges and closes a window for each count, then prints the platform, the driver and the
 // table of what was asked, the configuration granted, GL_SAMPLES, the samples the right square
-// shows and the verdict; with settings.json, one JSON object a window instead, as each is judged.
+// shows as drawn ("seen") and as the window shows it ("shown"; "unread" where it could not be
+// read), and the verdict; with settings.json, one JSON object a window instead, as each is judged.
 // The counts asked for settings.expected samples or more are held to it. With offscreen, the
 // offscreen objects are judged into it in the first window's context (left as it was where that
 // window could not be opened), for the caller to print after the table. GLFW must be initialised.

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "picture/judgement.h"
+#include "picture/presentation.h"
 
 namespace {
 
@@ -114,14 +115,10 @@ Picture make_picture(const std::uint8_t* data, std::size_t size) {
     return picture;
 }
 
-// An independent reading of one half, columns x0 to x1 - 1: the neutral greys of each level, the
-// box of the lit pixels and how many of them are neither black nor white at their brightest.
+// An independent reading of one half, columns x0 to x1 - 1: the neutral greys of each level.
 struct Half {
     std::uint32_t level[256] = {};
     std::uint32_t greys = 0;  // neutral grey pixels
-    int lit = 0;
-    int partly_lit = 0;
-    int left = 1 << 30, right = -1, top = 1 << 30, bottom = -1;
 };
 
 Half read_half(Picture& picture, int x0, int x1) {
@@ -133,14 +130,6 @@ Half read_half(Picture& picture, int x0, int x1) {
                 ++half.level[p[0]];
                 ++half.greys;
             }
-            const int brightest = std::max({p[0], p[1], p[2]});
-            if (brightest == 0) continue;
-            ++half.lit;
-            if (brightest != 255) ++half.partly_lit;
-            half.left = std::min(half.left, x);
-            half.right = std::max(half.right, x);
-            half.top = std::min(half.top, y);
-            half.bottom = std::max(half.bottom, y);
         }
     }
     return half;
@@ -184,33 +173,92 @@ void check_reading(const Reading& r, const Half& half) {
     }
 }
 
+// The verdict from first principles: the left square is drawn without multisampling, so any
+// smoothing of it (a count other than 1, or levels that fit none) is forced: a contradiction. The
+// right square must show what the context grants; under a claim of N its levels fitting no count
+// may be N samples under a wider filter, which leaves it unjudged, never given a count.
 void check_verdict(const Conclusion& v, int claimed, const Reading& left, const Reading& right, bool judged) {
     check(std::memchr(v.text, '\0', sizeof v.text) != nullptr);
     check(std::strchr(v.text, '\n') == nullptr);
-    check(v.outcome == Outcome::agrees || v.outcome == Outcome::contradiction ||
-          v.outcome == Outcome::unjudged);
-    if (v.outcome == Outcome::agrees) {
-        check(judged && left.samples == 1 && right.samples == std::max(claimed, 1));
-        check(starts_with(v.text, "the picture agrees with the report: "));
+    const int granted = std::max(claimed, 1);
+    const bool forced_left = left.samples != 1;
+    const bool right_unfit = granted > 1 && right.samples == 0;
+    const bool right_wrong = !right_unfit && right.samples != granted;
+    Outcome expected = Outcome::agrees;
+    if (!judged) {
+        expected = Outcome::unjudged;
+    } else if (forced_left || right_wrong) {
+        expected = Outcome::contradiction;
+    } else if (right_unfit) {
+        expected = Outcome::unjudged;
     }
-    if (v.outcome == Outcome::contradiction) {
-        check(judged && left.samples != 0 && right.samples != 0);
-        check(left.samples != 1 || right.samples != std::max(claimed, 1));
-        check(starts_with(v.text, "CONTRADICTION: "));
-    }
+    check(v.outcome == expected);
+    if (v.outcome == Outcome::agrees) check(starts_with(v.text, "the picture agrees with the report: "));
     if (v.outcome == Outcome::unjudged) check(starts_with(v.text, "none could be made: "));
-    // Readings that fit no count are never judged.
-    if (judged && (left.samples == 0 || right.samples == 0)) check(v.outcome == Outcome::unjudged);
+    if (v.outcome == Outcome::contradiction) {
+        check(starts_with(v.text, "CONTRADICTION: "));
+        // Each contradiction is named: the left square's whenever it is smoothed, and with levels
+        // that fit no count, said so rather than given one.
+        check((std::strstr(v.text, "the left square") != nullptr) == forced_left);
+        check((std::strstr(v.text, "the right square") != nullptr) == right_wrong);
+        if (left.samples == 0) check(std::strstr(v.text, "left square's edges are smoothed") != nullptr);
+    }
+    if (judged && v.outcome == Outcome::unjudged) {
+        char said[64];
+        std::snprintf(said, sizeof said, "fit no box resolve of %d samples", claimed);
+        check(std::strstr(v.text, said) != nullptr);
+    }
 }
 
-void check_square(const Square& square, const Half& half) {
-    check(square.intermediate == half.partly_lit);
-    if (half.lit == 0) {
-        check(square.width() <= 0);
+// The square's pixels read again: per-column and per-row counts of lit pixels, kept whole, and
+// the run of nonzero counts that holds the most (the first of equals); the box of the lit pixels
+// in those columns and rows, and its partly lit ones.
+std::pair<int, int> heaviest_run(const std::vector<long>& counts) {
+    std::pair<int, int> best{static_cast<int>(counts.size()), -1};
+    long best_sum = 0;
+    for (std::size_t i = 0; i < counts.size();) {
+        if (counts[i] == 0) {
+            ++i;
+            continue;
+        }
+        std::size_t j = i;
+        long sum = 0;
+        while (j < counts.size() && counts[j] != 0) sum += counts[j++];
+        if (sum > best_sum) best = {static_cast<int>(i), static_cast<int>(j) - 1}, best_sum = sum;
+        i = j;
+    }
+    return best;
+}
+
+void check_square(const Square& square, Picture& picture, int x0, int x1) {
+    auto is_lit = [&](int x, int y) {
+        const std::uint8_t* p = picture.at(static_cast<long>(y) * picture.width + x);
+        return p[0] != 0 || p[1] != 0 || p[2] != 0;
+    };
+    std::vector<long> columns(static_cast<std::size_t>(std::max(0, x1 - x0)), 0);
+    for (int x = x0; x < x1; ++x)
+        for (int y = 0; y < picture.height; ++y) columns[static_cast<std::size_t>(x - x0)] += is_lit(x, y);
+    const auto [c0, c1] = heaviest_run(columns);
+    if (c1 < c0) {
+        check(square.width() <= 0 && square.intermediate == 0);
         return;
     }
-    check(square.left == half.left && square.right == half.right);
-    check(square.top == half.top && square.bottom == half.bottom);
+    std::vector<long> rows(static_cast<std::size_t>(picture.height), 0);
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = x0 + c0; x <= x0 + c1; ++x) rows[static_cast<std::size_t>(y)] += is_lit(x, y);
+    const auto [r0, r1] = heaviest_run(rows);
+    int left = 1 << 30, right = -1, top = 1 << 30, bottom = -1, partly = 0;
+    for (int y = r0; y <= r1; ++y) {
+        for (int x = x0 + c0; x <= x0 + c1; ++x) {
+            if (!is_lit(x, y)) continue;
+            const std::uint8_t* p = picture.at(static_cast<long>(y) * picture.width + x);
+            partly += std::max({p[0], p[1], p[2]}) != 255;
+            left = std::min(left, x), right = std::max(right, x);
+            top = std::min(top, y), bottom = std::max(bottom, y);
+        }
+    }
+    check(square.left == left && square.right == right && square.top == top && square.bottom == bottom);
+    check(square.intermediate == partly);
 }
 
 }  // namespace
@@ -226,21 +274,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int half = picture.width / 2;
     const Half left = read_half(picture, 0, half);
     const Half right = read_half(picture, half, picture.width);
-    check_square(j.squares.left, left);
-    check_square(j.squares.right, right);
+    check_square(j.squares.left, picture, 0, half);
+    check_square(j.squares.right, picture, half, picture.width);
     check_reading(j.left, left);
     check_reading(j.right, right);
     check_verdict(j.conclusion, claimed, j.left, j.right,
                   why_not_as_drawn(image, j.squares, geometry) == nullptr);
     // The readings judged directly, as a picture drawn whole would have them judged.
     check_verdict(judge(claimed, j.left, j.right), claimed, j.left, j.right, true);
+    // The picture presented as drawn never differs from itself, and leaves the verdict as it is.
+    const Presented shown = judge_presented(image, picture.width, picture.height, j, geometry, claimed);
+    check(!shown.differs);
+    const Conclusion kept = with_presentation(j.conclusion, shown);
+    check(kept.outcome == j.conclusion.outcome && std::strcmp(kept.text, j.conclusion.text) == 0);
 
     // The lines as the program prints them, in a buffer of its size; never cut, never two lines.
     char line[2400];
     char expected[128];
     edges_line(j, line, sizeof line);
     std::snprintf(expected, sizeof expected, "Edges: left square %d intermediate pixels, right square %d",
-                  left.partly_lit, right.partly_lit);
+                  j.squares.left.intermediate, j.squares.right.intermediate);
     check(std::strcmp(line, expected) == 0);
     coverage_line(j, line, sizeof line);
     const std::size_t length = std::strlen(line);

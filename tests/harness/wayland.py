@@ -21,14 +21,24 @@ def glfw_dir():
                % os.environ["GLFW_WAYLAND_DIR"])
 
 
-class Session(weston.Nested):
-    """weston nested in its own Xvfb for programs whose GLFW is in glfw (a folder, or None for the
-    system's); the shell is the one the product picks for that GLFW. Keys go through XTEST to weston's
-    X window, which passes them on to its focused client, and are all released after each press: a
-    session serves several runs, and a key left down would reach the next one."""
+class _Scaled(weston.Weston):
+    """weston with its output scaled by self.scale, as a HiDPI screen's is."""
 
-    def __init__(self, glfw):
+    def __init__(self, backend_args, display=None, timeout=30.0):
+        scale = ["--scale=%d" % self.scale] if self.scale != 1 else []
+        super().__init__([*backend_args, *scale], display, timeout)
+
+
+class Session(weston.Nested, _Scaled):
+    """weston nested in its own Xvfb for programs whose GLFW is in glfw (a folder, or None for the
+    system's), its output scaled by scale; the shell is the one the product picks for that GLFW. Keys
+    go through XTEST to weston's X window, which passes them on to its focused client, and are all
+    released after each press: a session serves several runs, and a key left down would reach the
+    next one."""
+
+    def __init__(self, glfw, scale=1):
         self.glfw = glfw
+        self.scale = scale
         library = os.path.join(glfw, "libglfw.so.3") if glfw else "libglfw.so.3"
         super().__init__(shell="desktop" if choose.glfw_draws_decorations(library) else "kiosk")
 

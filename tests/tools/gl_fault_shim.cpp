@@ -6,12 +6,15 @@
 // =nopixels makes glfwGetFramebufferSize report a framebuffer without pixels, as for a minimised
 // window; =closed makes glfwWindowShouldClose say the window was asked to close from the start;
 // =objects makes multisampled renderbuffers and textures report 8 samples whatever they draw with.
+// =present makes glfwSwapBuffers smooth the frame's edges before it swaps, as a driver's
+// post-process at presentation does (tests/tools/present_smoothing.h).
 #include <dlfcn.h>
 
 #include <cstdlib>
 #include <cstring>
 
 #include "gl_loader/gl.h"
+#include "present_smoothing.h"
 
 struct GLFWwindow;
 
@@ -124,4 +127,16 @@ extern "C" void glfwGetFramebufferSize(GLFWwindow* window, int* width, int* heig
 extern "C" int glfwWindowShouldClose(GLFWwindow* window) {
     static const auto real = next<int (*)(GLFWwindow*)>("glfwWindowShouldClose");
     return fault_is("closed") ? 1 : real(window);  // GLFW_TRUE
+}
+
+extern "C" void glfwSwapBuffers(GLFWwindow* window) {
+    static const auto real = next<void (*)(GLFWwindow*)>("glfwSwapBuffers");
+    if (fault_is("present")) {
+        int width = 0;
+        int height = 0;
+        glfwGetFramebufferSize(window, &width, &height);
+        static const auto query = next<QueryFn>("glfwGetProcAddress");
+        jaggo_shim::smooth_back_buffer(width, height, [](const char* name) { return query(name); });
+    }
+    real(window);
 }

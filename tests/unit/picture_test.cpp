@@ -4,12 +4,14 @@
 // altered picture read as a count, and a verdict that calls a contradiction agreement.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "picture/judgement.h"
+#include "picture/presentation.h"
 
 namespace {
 
@@ -71,6 +73,30 @@ Picture squares(int left_samples, int right_samples, bool gamma = false, double 
         }
     }
     return picture;
+}
+
+// The picture with each pixel replaced by a weighted mean of its 3x3 neighbourhood (weights
+// 1 2 1 / 2 4 2 / 1 2 1), as a resolve that weights samples across pixel borders leaves it; with
+// contrast, only pixels whose neighbourhood spans at least that much, as an edge-smoothing
+// post-process picks its pixels.
+Picture filtered(const Picture& in, int contrast = 0) {
+    Picture out = in;
+    for (int y = 1; y < in.height - 1; ++y) {
+        for (int x = 1; x < in.width - 1; ++x) {
+            int sum = 0, low = 255, high = 0;
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int v = in.pixels[static_cast<std::size_t>(((y + dy) * in.width + x + dx) * 4)];
+                    sum += v * (2 - (dx != 0)) * (2 - (dy != 0));
+                    low = std::min(low, v), high = std::max(high, v);
+                }
+            }
+            if (high - low < contrast) continue;
+            const auto v = static_cast<std::uint8_t>((sum + 8) / 16);
+            out.paint(x, y, 1, 1, v, v, v);
+        }
+    }
+    return out;
 }
 
 std::string levels(const Reading& r) {
@@ -175,6 +201,99 @@ TEST(Picture, TheVerdictHoldsThePictureAgainstTheClaim) {
         const Conclusion c = judge_picture(t.picture.image(), t.claimed).conclusion;
         EXPECT_EQ(c.outcome, t.outcome);
         EXPECT_STREQ(c.text, t.text);
+    }
+}
+
+// Smoothing that no sample count explains: forced on the left square it is a contradiction
+// whatever its levels, as on the right square under a claim of no multisampling; on the right
+// square under a claim of N it is said as seen, never given a count. Strays on the background
+// neither make a contradiction nor hide one.
+TEST(Picture, SmoothingBeyondTheSamplesIsNamed) {
+    constexpr const char* left_forced =
+        "the left square's edges are smoothed although multisampling is off for it, with levels that fit no "
+        "sample count: a filtered resolve or a post-process forces anti-aliasing";
+    const Picture wide = filtered(squares(4, 4));       // a wide resolve filter forced on both
+    const Picture post = filtered(squares(1, 1), 128);  // a post-process over the whole picture
+    Picture right_only = squares(1, 1);                 // the right half alone filtered
+    const Picture right_filtered = filtered(squares(4, 4));
+    std::copy(right_filtered.pixels.begin() + base_width * 2, right_filtered.pixels.end(),
+              right_only.pixels.begin() + base_width * 2);  // rows past the first, then
+    for (int y = 0; y < base_height; ++y) {                 // the left half put back
+        std::copy_n(squares(1, 1).pixels.begin() + y * base_width * 4, base_width * 2,
+                    right_only.pixels.begin() + y * base_width * 4);
+    }
+    Picture post_with_strays = post;
+    Picture honest_with_strays = squares(1, 4);
+    for (int i = 0; i < 12; ++i) {  // single grey pixels scattered over the background
+        const auto v = static_cast<std::uint8_t>(20 + 19 * i);
+        post_with_strays.paint(10 + 31 * i, 5 + 2 * i, 1, 1, v, v, v);
+        honest_with_strays.paint(10 + 31 * i, 5 + 2 * i, 1, 1, v, v, v);
+        honest_with_strays.paint(790 - 31 * i, 395 - 2 * i, 1, 1, v, v, v);
+    }
+    const struct {
+        const char* name;
+        const Picture& picture;
+        int claimed;
+        Outcome outcome;
+        std::string text;
+    } cases[] = {
+        {"wide filter", wide, 4, Outcome::contradiction, std::string("CONTRADICTION: ") + left_forced},
+        {"post-process", post, 4, Outcome::contradiction, std::string("CONTRADICTION: ") + left_forced},
+        {"post-process and strays", post_with_strays, 4, Outcome::contradiction,
+         std::string("CONTRADICTION: ") + left_forced},
+        {"filtered right square under a claim of 0", right_only, 0, Outcome::contradiction,
+         "CONTRADICTION: the context reports no multisampling, yet the right square's edges are smoothed, "
+         "with levels that fit no sample count"},
+        {"filtered right square under a claim of 4", right_only, 4, Outcome::unjudged,
+         "none could be made: the right square is smoothed across pixel borders: levels that fit no box "
+         "resolve of 4 samples"},
+        {"strays on the background", honest_with_strays, 4, Outcome::agrees,
+         "the picture agrees with the report: 4 samples"},
+    };
+    for (const auto& t : cases) {
+        SCOPED_TRACE(t.name);
+        const Judgement j = judge_picture(t.picture.image(), t.claimed);
+        EXPECT_EQ(j.why_not_as_drawn, nullptr);
+        EXPECT_EQ(j.conclusion.outcome, t.outcome);
+        EXPECT_EQ(j.conclusion.text, t.text);
+    }
+}
+
+// The window's picture held against the drawn one: smoothing added when the frame is presented is
+// a contradiction naming the presentation; a picture that is not the frame drawn (black, of another
+// size, the squares elsewhere) is not readable, never a contradiction.
+TEST(Picture, ThePresentedPictureIsHeldAgainstTheDrawnOne) {
+    const Picture drawn = squares(1, 4);
+    const Judgement judged = judge_picture(drawn.image(), 4);
+    const Picture smoothed = filtered(drawn, 128);
+    const Picture earlier = squares(1, 4, false, 20.0);  // a frame before the judged one, turned less
+    const Picture black, small{base_width / 2, base_height / 2};
+    const struct {
+        const char* name;
+        const Picture& shown;
+        const char* not_readable;
+        bool differs;
+    } cases[] = {
+        {"as drawn", drawn, "", false},
+        {"smoothed at the swap", smoothed, "", true},
+        {"all black", black, "the window's contents read all black", false},
+        {"another size", small, "the window shows 400x200 pixels, the frame has 800x400", false},
+        {"another frame", earlier, "the window shows another frame than the one drawn (an earlier one?)",
+         false},
+    };
+    for (const auto& t : cases) {
+        SCOPED_TRACE(t.name);
+        const Presented p = judge_presented(t.shown.image(), drawn.width, drawn.height, judged, geometry, 4);
+        EXPECT_STREQ(p.not_readable, t.not_readable);
+        EXPECT_EQ(p.differs, t.differs);
+        const Conclusion c = with_presentation(judged.conclusion, p);
+        if (t.differs) {
+            EXPECT_STREQ(c.text,
+                         "CONTRADICTION: the window shows the squares' edges otherwise than they were drawn: "
+                         "the driver smooths the frame when it is presented");
+        } else {
+            EXPECT_STREQ(c.text, judged.conclusion.text);
+        }
     }
 }
 

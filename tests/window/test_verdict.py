@@ -1,6 +1,8 @@
 # jaggo tests: jaggo-verdict on a private Xvfb. Its sweep's table and its JSON objects against the
-# GLX probe of the same display; and each picture it cannot judge, from a driver fault injected
-# through the fault shim, said in one Verdict line with status 4, never taken for agreement.
+# GLX probe of the same display, the window's presented picture read alike; a driver that smooths
+# each frame at the swap, which only the presented picture shows, named in a contradiction; and each
+# picture it cannot judge, from a driver fault injected through the fault shim, said in one Verdict
+# line with status 4, never taken for agreement.
 import json
 import os
 import subprocess
@@ -48,6 +50,8 @@ class Verdict(unittest.TestCase):
                 self.assertEqual(self.configs[r["configuration"]], r["gl_samples"])
                 self.assertEqual(r["gl_samples"], granted if r["asked"] else 0)
                 self.assertEqual((r["left"]["samples"], r["right"]["samples"]), (1, max(1, r["gl_samples"])))
+                self.assertEqual(r["presented"], {"readable": True, "why_not": None, "left": r["left"],
+                                                  "right": r["right"], "differs": False})
                 self.assertEqual((r["status"], r["verdict"].split(":")[0]),
                                  (0, "the picture agrees with the report"))
                 self.assertEqual(r["offered"], {"api": "GLX", "counts": offered})
@@ -60,10 +64,20 @@ class Verdict(unittest.TestCase):
         self.assertEqual(table[1], "Driver: %(vendor)s; %(renderer)s; %(version)s" % strings)
         self.assertEqual(table[2], "Sample counts offered by GLX: %s; asked %s"
                          % (" ".join(map(str, offered)), " ".join(map(str, asked))))
-        self.assertEqual(table[3].split(), ["asked", "configuration", "GL_SAMPLES", "seen", "verdict"])
+        self.assertEqual(table[3].split(), ["asked", "configuration", "GL_SAMPLES", "seen", "shown", "verdict"])
         for line, r in zip(table[4:], rows):
-            self.assertEqual(line.split()[:5], [str(r["asked"]), str(r["configuration"]), "8",
-                                                str(max(1, r["gl_samples"])), "CONTRADICTION:"])
+            seen = str(max(1, r["gl_samples"]))
+            self.assertEqual(line.split()[:6], [str(r["asked"]), str(r["configuration"]), "8", seen, seen,
+                                                "CONTRADICTION:"])
+
+    def test_smoothing_added_at_the_swap_is_named(self):
+        status, out, err = verdict(self.display, "-q", fault="present")
+        self.assertEqual((status, err), (CONTRADICTED, ""))
+        print("".join(line + "\n" for line in out[9:]), end="")
+        self.assertTrue(out[-4].startswith("Edges: left square 0 intermediate pixels,"), out[-4])  # as drawn
+        self.assertRegex(out[-2], r"^Presented: left square grey levels [\d ]+, which fit no sample count, ")
+        self.assertEqual(out[-1], "Verdict: CONTRADICTION: the window shows the squares' edges otherwise than "
+                                  "they were drawn: the driver smooths the frame when it is presented")
 
     def test_the_platform_configuration_and_expectation_are_said_as_the_probe_sees_them(self):
         granted = probes.expect_samples(self.configs)

@@ -2,8 +2,10 @@
 # context is EGL's, with the system GLFW where it runs on Wayland (3.4) and Debian 12's Wayland build
 # of GLFW 3.3 where it does not. Catches a report that disagrees with the EGL display's
 # configurations, a verdict that does not agree where the driver is honest or agrees where it lies
-# about its samples, and a compositor that dies mid-run reported as success: GLFW then closes the
-# window as if the user had.
+# about its samples, a presented picture claimed read where no client can read it, a first frame
+# judged on a scaled output before the surface has taken its scale (the compositor magnifies it),
+# and a compositor that dies mid-run reported as success: GLFW then closes the window as if the user
+# had.
 import os
 import signal
 import unittest
@@ -26,10 +28,10 @@ def tearDownModule():
         SESSION.stop()
 
 
-def judged(*args, **env):
-    """jaggo-verdict -q on the compositor: (status, its standard output's lines, its standard error's
-    lines but libdecor's)."""
-    proc = SESSION.start([xs.verdict_bin(), "-q", *args], **env)
+def judged(*args, session=None, **env):
+    """jaggo-verdict -q on the compositor (the module's, or session): (status, its standard output's
+    lines, its standard error's lines but libdecor's)."""
+    proc = (session or SESSION).start([xs.verdict_bin(), "-q", *args], **env)
     try:
         status = xs.wait_exit(proc, 60)
     finally:
@@ -47,13 +49,16 @@ class WaylandVerdict(unittest.TestCase):
                                        (["-s", "0"], "Requesting that MSAA not be available\n", 0)):
             with self.subTest(args=args):
                 status, lines, errors = judged(*args)
-                self.assertEqual((status, errors, len(lines)), (0, [], 14), lines)
+                self.assertEqual((status, errors, len(lines)), (0, [], 15), lines)
                 self.assertRegex(lines[9], r"^Platform: EGL on Wayland; GLFW 3\.\d+")
                 self.assertEqual(lines[0], request)
                 config = int(lines[1].split()[1])
                 self.assertEqual(lines[1], probes.context_line(config, samples))
                 self.assertEqual(configs.get(config), samples, "config %d of %r" % (config, configs))
                 self.assertEqual([lines[2], lines[8]], [RULE + "\n"] * 2)
+                # No client may read a Wayland surface back: said, and the verdict stands on the drawn frame.
+                self.assertEqual(lines[-2], "Presented: not readable here: a Wayland surface cannot be read "
+                                 "back by its client\n")
                 self.assertEqual(lines[-1], "Verdict: the picture agrees with the report: %s\n"
                                  % ("%d samples" % samples if samples else "no multisampling"))
 
@@ -63,6 +68,26 @@ class WaylandVerdict(unittest.TestCase):
         self.assertEqual((status, errors), (3, []), lines)
         self.assertEqual(lines[-1], "Verdict: CONTRADICTION: the context reports 8 samples, but the right "
                          "square shows 4 samples\n")
+
+
+class ScaledOutput(unittest.TestCase):
+    def test_the_judged_frame_has_the_scaled_outputs_pixels(self):
+        """On an output of scale 2 the window's framebuffer has twice its size each way from its
+        second frame on: the frame judged is one of those, whose squares' edges hold twice the grey
+        pixels of an unscaled output's."""
+        status, lines, _ = judged()
+        self.assertEqual(status, 0, lines)
+        unscaled = int(next(line for line in lines if line.startswith("Edges:")).split()[-1])
+        session = wayland.Session(SESSION.glfw, scale=2)
+        try:
+            status, lines, errors = judged(session=session)
+        finally:
+            session.stop()
+        self.assertEqual((status, errors), (0, []), lines)
+        self.assertEqual(lines[-1], "Verdict: the picture agrees with the report: 4 samples\n")
+        scaled = int(next(line for line in lines if line.startswith("Edges:")).split()[-1])
+        print("right square's grey pixels: %d unscaled, %d at scale 2" % (unscaled, scaled))
+        self.assertGreater(scaled, 1.8 * unscaled)
 
 
 class LostCompositor(unittest.TestCase):

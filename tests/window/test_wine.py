@@ -1,8 +1,9 @@
 # jaggo tests: the Windows build's window under Wine on a private Xvfb.
 # The report is checked against a WGL probe of the same display; pixels are read back from the X server.
-# jaggo-verdict.exe's verdicts, its sweep and its JSON against the probe, its contradiction
-# from a driver that claims 8 samples (a glfw3.dll of the tests' own in front of GLFW's), and its
-# offscreen objects judged in the window's context, as the ZIP's program (the build's, with the
+# jaggo-verdict.exe's verdicts, its sweep and its JSON against the probe, its contradiction from a
+# driver that claims 8 samples or smooths each frame at the swap (a glfw3.dll of the tests' own in
+# front of GLFW's; the latter seen only in the window's presented picture, read through GDI), and
+# its offscreen objects judged in the window's context, as the ZIP's program (the build's, with the
 # GLFW DLL beside it) judges them.
 import functools
 import json
@@ -140,13 +141,13 @@ class Wine(unittest.TestCase):
             self.assertEqual(run.finish()[0], 0)
 
 
-def verdict(*args, folder=None):
+def verdict(*args, folder=None, **env):
     """jaggo-verdict.exe's (status, standard output lines, standard error), run from folder
     (a copy of it there) or from the build."""
     program = os.environ["JAGGO_VERDICT_BIN"]
     if folder is not None:
         program = shutil.copy(program, folder)
-    r = xs.run([os.environ["JAGGO_EMULATOR"], program, *args], xs.env_for(DISPLAY, WINEPREFIX=PREFIX), 180)
+    r = xs.run([os.environ["JAGGO_EMULATOR"], program, *args], xs.env_for(DISPLAY, WINEPREFIX=PREFIX, **env), 180)
     return r.returncode, r.stdout.splitlines(), r.stderr
 
 
@@ -172,7 +173,9 @@ class Verdict(unittest.TestCase):
                 self.check_format(out[1], samples)
                 self.assertEqual(out[-1], "Verdict: the picture agrees with the report: " + seen)
                 self.assertRegex(out[9], r"^Platform: WGL on Windows; GLFW 3\.\d+\.\d+ Win32 WGL")
-                print(out[1], out[9], out[-1], sep="\n", file=sys.stderr)
+                # The window's contents, read through GDI once presented, show what was drawn.
+                self.assertEqual(out[-2], "Presented: " + out[-3][len("Coverage: "):])
+                print(out[1], out[9], *out[-2:], sep="\n", file=sys.stderr)
 
     def test_the_sweep_judges_every_count_wgl_offers(self):
         status, out, err = verdict("-a")
@@ -185,9 +188,9 @@ class Verdict(unittest.TestCase):
         self.assertEqual(asked, sorted(set(asked) | {n for n in offered if n > 1}))
         self.assertEqual([row.split()[0] for row in out[4:]], [str(n) for n in asked])
         for row in out[4:]:
-            n, index, gl_samples, seen, word = row.split()
+            n, index, gl_samples, seen, shown, word = row.split()
             self.assertEqual(self.samples[int(index)], int(gl_samples), row)
-            self.assertEqual((seen, word), (str(max(1, int(gl_samples))), "agrees"), row)
+            self.assertEqual((seen, shown, word), (str(max(1, int(gl_samples))),) * 2 + ("agrees",), row)
         print("\n".join(out), file=sys.stderr)
 
     def test_json_holds_the_run_as_the_probe_sees_it(self):
@@ -207,12 +210,25 @@ class Verdict(unittest.TestCase):
                          (max(1, self.granted), max(0, self.granted - 1), False))
         self.assertEqual(right["intermediate_pixels"] > 200, self.granted > 0)
 
-    def test_a_driver_claiming_8_samples_is_contradicted(self):
+    @staticmethod
+    def behind_proxy(*args, **env):
+        """jaggo-verdict.exe with the fault proxy in front of GLFW."""
         with tempfile.TemporaryDirectory() as folder:
             shutil.copy(os.environ["GLFW_FAULT_PROXY"], os.path.join(folder, "glfw3.dll"))
             shutil.copy(os.path.join(os.path.dirname(os.environ["JAGGO_VERDICT_BIN"]), "glfw3.dll"),
                         os.path.join(folder, "glfwreal.dll"))
-            status, out, err = verdict("-q", folder=folder)
+            return verdict(*args, folder=folder, **env)
+
+    def test_smoothing_added_at_the_swap_is_named(self):
+        status, out, err = self.behind_proxy("-q", JAGGO_GL_FAULT="present")
+        self.assertEqual((status, err), (3, ""))
+        print(*out[-2:], sep="\n", file=sys.stderr)
+        self.assertRegex(out[-2], r"^Presented: left square grey levels [\d ]+, which fit no sample count, ")
+        self.assertEqual(out[-1], "Verdict: CONTRADICTION: the window shows the squares' edges otherwise than "
+                                  "they were drawn: the driver smooths the frame when it is presented")
+
+    def test_a_driver_claiming_8_samples_is_contradicted(self):
+        status, out, err = self.behind_proxy("-q")
         self.assertEqual((status, err), (3, ""))
         self.check_format(out[1], self.granted)
         self.assertTrue(out[1].endswith(" reports MSAA is available with 8 samples"), out[1])
