@@ -19,10 +19,10 @@ namespace {
 #define JAGGO_FALSE_IF_MISSING(name) \
     if (gl::name == nullptr) return false;
 
-bool can_resolve() {
-    JAGGO_RESOLVE_GL(JAGGO_FALSE_IF_MISSING)
+// Multisampled renderbuffers, and the resolve that reads them.
+bool can_make_renderbuffers() {
     JAGGO_OFFSCREEN_GL(JAGGO_FALSE_IF_MISSING)
-    return true;
+    return can_resolve();
 }
 
 bool can_make_textures() {
@@ -212,7 +212,7 @@ OffscreenRun judge_offscreen(Pixels* pixels) {
     run.kinds[1].kind = ObjectKind::texture;
     if (const GLubyte* renderer = glGetString(GL_RENDERER))
         run.renderer = reinterpret_cast<const char*>(renderer);
-    if (!can_resolve()) {
+    if (!can_make_renderbuffers()) {
         run.unavailable =
             "this context has no framebuffer objects or glBlitFramebuffer (OpenGL 3.0) to judge offscreen";
         run.status = unjudged;

@@ -1,6 +1,8 @@
 // jaggo verdict: the offscreen block of lines: the limits, then the table of objects.
 #include "verdict/print_offscreen.h"
 
+#include "verdict/table.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -21,14 +23,9 @@ std::string limits_text(const KindLimits& k) {
 }
 
 std::vector<std::string> row(const OffscreenResult& r) {
-    std::string seen = "-";
-    if (r.pictured) seen = r.judged.right.samples != 0 ? cell(r.judged.right.samples) : "?";
-    std::string said = r.judged.conclusion.text;
-    if (r.status == agrees && r.made) said = "agrees";
-    if (r.status == unmet_expectation) {
-        said = "agrees, but fewer than the " + cell(r.expectation.at_least) + " samples expected take effect";
-    }
-    return {kind_name(r.kind), cell(r.asked), r.made ? cell(r.granted) : "-", seen, said};
+    return {kind_name(r.kind), cell(r.asked), r.made ? cell(r.granted) : "-",
+            samples_cell(r.pictured, r.judged.right),
+            verdict_cell(r.status, r.made, r.judged.conclusion, r.expectation)};
 }
 
 }  // namespace
@@ -40,7 +37,7 @@ void print_offscreen_lines(const OffscreenRun& run) {
         return;
     }
     std::printf("Offscreen: %s; %s\n", limits_text(run.kinds[0]).c_str(), limits_text(run.kinds[1]).c_str());
-    std::vector<std::vector<std::string>> rows = {{"kind", "asked", "granted", "seen", "verdict"}};
+    Rows rows = {{"kind", "asked", "granted", "seen", "verdict"}};
     for (const KindLimits& k : run.kinds) {
         if (k.unavailable != nullptr) {
             rows.push_back(
@@ -48,17 +45,7 @@ void print_offscreen_lines(const OffscreenRun& run) {
         }
     }
     for (const OffscreenResult& r : run.results) rows.push_back(row(r));
-    std::size_t widths[4] = {};
-    for (const auto& cells : rows) {
-        for (std::size_t i = 0; i < 4; ++i) widths[i] = std::max(widths[i], cells[i].size());
-    }
-    for (const auto& cells : rows) {
-        std::printf("%-*s  ", static_cast<int>(widths[0]), cells[0].c_str());
-        for (std::size_t i = 1; i < 4; ++i)
-            std::printf("%*s  ", static_cast<int>(widths[i]), cells[i].c_str());
-        std::printf("%s\n", cells[4].c_str());
-    }
-    std::fflush(stdout);
+    print_columns(rows, true);
 }
 
 }  // namespace jaggo::verdict

@@ -10,8 +10,6 @@ namespace jaggo::verdict {
 
 using namespace gl;
 
-namespace {
-
 bool can_resolve() {
 #define JAGGO_FALSE_IF_MISSING(name) \
     if (gl::name == nullptr) return false;
@@ -19,6 +17,8 @@ bool can_resolve() {
 #undef JAGGO_FALSE_IF_MISSING
     return true;
 }
+
+namespace {
 
 const char* refused(const char* what, GLenum error) {
     static char why[128];

@@ -33,6 +33,9 @@ namespace jaggo::verdict {
 // for a larger picture than before.
 using Pixels = std::vector<std::uint8_t>;
 
+// Whether every entry point of the resolve (JAGGO_RESOLVE_GL) is loaded.
+bool can_resolve();
+
 // Drops the errors of earlier calls, so that glGetError then answers for the calls after it alone.
 void clear_errors();
 

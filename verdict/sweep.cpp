@@ -15,6 +15,7 @@
 #include "verdict/print_lines.h"
 #include "verdict/run_offscreen.h"
 #include "verdict/status.h"
+#include "verdict/table.h"
 
 namespace jaggo::verdict {
 
@@ -41,20 +42,10 @@ std::string cell(std::int32_t n) {
 }
 
 std::vector<std::string> row(const WindowResult& r) {
-    std::string seen = "-";
-    std::string shown = "-";
-    if (r.pictured) seen = r.judged.right.samples != 0 ? cell(r.judged.right.samples) : "?";
-    if (r.pictured && r.presented.not_readable[0] == '\0') {
-        const picture::Reading& right = r.presented.judged.right;
-        shown = right.samples != 0 ? cell(right.samples) : "?";
-    } else if (r.pictured) {
-        shown = "unread";
-    }
-    std::string said = r.judged.conclusion.text;
-    if (r.status == agrees) said = "agrees";
-    if (r.status == unmet_expectation) {
-        said = "agrees, but fewer than the " + cell(r.expectation.at_least) + " samples expected take effect";
-    }
+    const std::string seen = samples_cell(r.pictured, r.judged.right);
+    std::string shown = samples_cell(r.pictured, r.presented.judged.right);
+    if (r.pictured && r.presented.not_readable[0] != '\0') shown = "unread";
+    std::string said = verdict_cell(r.status, true, r.judged.conclusion, r.expectation);
     if (!r.opened) said = "could not run: " + said;
     return {
         cell(r.asked), r.opened ? cell(r.configuration) : "-", r.opened ? cell(r.claimed) : "-", seen, shown,
@@ -90,18 +81,7 @@ void print_table(const OfferedSamples& offered, const std::vector<std::int32_t>&
     std::vector<std::vector<std::string>> rows = {
         {"asked", "configuration", "GL_SAMPLES", "seen", "shown", "verdict"}};
     for (const WindowResult& r : results) rows.push_back(row(r));
-    constexpr std::size_t aligned = 5;  // the verdict, last, is not padded
-    std::size_t widths[aligned] = {};
-    for (const auto& cells : rows) {
-        for (std::size_t i = 0; i < aligned; ++i) widths[i] = std::max(widths[i], cells[i].size());
-    }
-    for (const auto& cells : rows) {
-        for (std::size_t i = 0; i < aligned; ++i) {
-            std::printf("%*s  ", static_cast<int>(widths[i]), cells[i].c_str());
-        }
-        std::printf("%s\n", cells[aligned].c_str());
-    }
-    std::fflush(stdout);
+    print_columns(rows, false);
 }
 
 }  // namespace

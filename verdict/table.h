@@ -1,0 +1,29 @@
+// jaggo verdict: the tables a person reads, the sweep's and the offscreen objects': their columns,
+// and the words of a row's verdict.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "picture/judgement.h"
+#include "verdict/expectation.h"
+#include "verdict/status.h"
+
+namespace jaggo::verdict {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+// Prints the rows (each of the same number of cells) as columns two spaces apart, every column but
+// the last padded to its widest cell: the first aligned left where first_left, the others right.
+// Flushed.
+void print_columns(const Rows& rows, bool first_left);
+
+// A row's verdict: "agrees" for a judged picture that agrees, the shortfall where an agreeing
+// picture falls below -e's count, else the conclusion's own words.
+std::string verdict_cell(Status status, bool judged, const picture::Conclusion& conclusion,
+                         const Expectation& expectation);
+
+// "-" where there is no picture, "?" where its levels fit no count, else the count.
+std::string samples_cell(bool pictured, const picture::Reading& reading);
+
+}  // namespace jaggo::verdict
