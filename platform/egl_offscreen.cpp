@@ -7,9 +7,10 @@
 #include <cstring>
 
 #if !defined(_WIN32) && !defined(__APPLE__)
-#include <dlfcn.h>
-
 #include <cstdint>
+
+#include "platform/loaded_library.h"
+#include "platform/name_list.h"
 #endif
 
 namespace jaggo {
@@ -84,20 +85,6 @@ struct Egl {
     DestroyContextFn destroy_context;
 };
 
-// 1 when name is a whole word of the blank-separated list (which may be null).
-bool has_word(const char* list, const char* name) {
-    const std::size_t length = std::strlen(name);
-    for (const char* at = list; at != nullptr && (at = std::strstr(at, name)) != nullptr; at += length) {
-        if ((at == list || at[-1] == ' ') && (at[length] == ' ' || at[length] == '\0')) return true;
-    }
-    return false;
-}
-
-template <typename Fn>
-Fn core(void* library, const char* name) {
-    return reinterpret_cast<Fn>(dlsym(library, name));
-}
-
 // The functions of EGL 1.4 from the library itself, the platform and device functions of the
 // extensions through its address query (EGL 1.5's eglGetPlatformDisplay where it has it).
 bool load_egl(Egl* egl, char* why, std::size_t size) {
@@ -113,16 +100,16 @@ bool load_egl(Egl* egl, char* why, std::size_t size) {
     }
     // The library is never closed: the driver it loads may have registered handlers that run at exit.
     egl->library = library;
-    egl->get_proc_address = core<GetProcAddressFn>(library, "eglGetProcAddress");
-    egl->get_error = core<GetErrorFn>(library, "eglGetError");
-    egl->query_string = core<QueryStringFn>(library, "eglQueryString");
-    egl->initialize = core<InitializeFn>(library, "eglInitialize");
-    egl->terminate = core<TerminateFn>(library, "eglTerminate");
-    egl->bind_api = core<BindApiFn>(library, "eglBindAPI");
-    egl->choose_config = core<ChooseConfigFn>(library, "eglChooseConfig");
-    egl->create_context = core<CreateContextFn>(library, "eglCreateContext");
-    egl->make_current = core<MakeCurrentFn>(library, "eglMakeCurrent");
-    egl->destroy_context = core<DestroyContextFn>(library, "eglDestroyContext");
+    egl->get_proc_address = symbol<GetProcAddressFn>(library, "eglGetProcAddress");
+    egl->get_error = symbol<GetErrorFn>(library, "eglGetError");
+    egl->query_string = symbol<QueryStringFn>(library, "eglQueryString");
+    egl->initialize = symbol<InitializeFn>(library, "eglInitialize");
+    egl->terminate = symbol<TerminateFn>(library, "eglTerminate");
+    egl->bind_api = symbol<BindApiFn>(library, "eglBindAPI");
+    egl->choose_config = symbol<ChooseConfigFn>(library, "eglChooseConfig");
+    egl->create_context = symbol<CreateContextFn>(library, "eglCreateContext");
+    egl->make_current = symbol<MakeCurrentFn>(library, "eglMakeCurrent");
+    egl->destroy_context = symbol<DestroyContextFn>(library, "eglDestroyContext");
     if (egl->get_proc_address == nullptr || egl->get_error == nullptr || egl->query_string == nullptr ||
         egl->initialize == nullptr || egl->terminate == nullptr || egl->bind_api == nullptr ||
         egl->choose_config == nullptr || egl->create_context == nullptr || egl->make_current == nullptr ||
@@ -130,7 +117,7 @@ bool load_egl(Egl* egl, char* why, std::size_t size) {
         std::snprintf(why, size, "the EGL library lacks functions of EGL 1.4");
         return false;
     }
-    egl->get_platform_display = core<GetPlatformDisplayFn>(library, "eglGetPlatformDisplay");
+    egl->get_platform_display = symbol<GetPlatformDisplayFn>(library, "eglGetPlatformDisplay");
     if (egl->get_platform_display == nullptr) {
         egl->get_platform_display =
             reinterpret_cast<GetPlatformDisplayFn>(egl->get_proc_address("eglGetPlatformDisplayEXT"));
@@ -166,7 +153,7 @@ bool make_context(const Egl& egl, EGLDisplay display, EglOffscreen* offscreen, c
         step = "no configuration for desktop OpenGL";
     } else if ((context = egl.create_context(display, config, nullptr, nullptr)) == nullptr) {
         step = "eglCreateContext failed";
-    } else if (!has_word(egl.query_string(display, egl_extensions), "EGL_KHR_surfaceless_context") ||
+    } else if (!list_has_name(egl.query_string(display, egl_extensions), "EGL_KHR_surfaceless_context") ||
                !egl.make_current(display, nullptr, nullptr, context)) {
         step = "the context could not be made current without a surface";
     }
@@ -189,17 +176,17 @@ void name_device(const Egl& egl, EGLDeviceEXT device, char* name, std::size_t si
     if (egl.query_device_string == nullptr) return;
     const char* extensions = egl.query_device_string(device, egl_extensions);
     const char* file = nullptr;
-    if (has_word(extensions, "EGL_EXT_device_drm_render_node")) {
+    if (list_has_name(extensions, "EGL_EXT_device_drm_render_node")) {
         file = egl.query_device_string(device, egl_drm_render_node_file);
     }
-    if (file == nullptr && has_word(extensions, "EGL_EXT_device_drm")) {
+    if (file == nullptr && list_has_name(extensions, "EGL_EXT_device_drm")) {
         file = egl.query_device_string(device, egl_drm_device_file);
     }
     if (file != nullptr) std::snprintf(name, size, "%s", file);
 }
 
 bool try_device(const Egl& egl, const char* client, EglOffscreen* offscreen, char* why, std::size_t size) {
-    if (!has_word(client, "EGL_EXT_platform_device") || egl.query_devices == nullptr ||
+    if (!list_has_name(client, "EGL_EXT_platform_device") || egl.query_devices == nullptr ||
         egl.get_platform_display == nullptr) {
         std::snprintf(why, size, "EGL offers no device platform (EGL_EXT_platform_device)");
         return false;
@@ -225,7 +212,7 @@ bool try_device(const Egl& egl, const char* client, EglOffscreen* offscreen, cha
 }
 
 bool try_surfaceless(const Egl& egl, const char* client, EglOffscreen* offscreen, char* why, std::size_t size) {
-    if (!has_word(client, "EGL_MESA_platform_surfaceless") || egl.get_platform_display == nullptr) {
+    if (!list_has_name(client, "EGL_MESA_platform_surfaceless") || egl.get_platform_display == nullptr) {
         std::snprintf(why, size, "EGL offers no surfaceless platform (EGL_MESA_platform_surfaceless)");
         return false;
     }
@@ -276,9 +263,9 @@ bool make_egl_offscreen(const char* forced, EglOffscreen* offscreen, char* why, 
 
 void release_egl_offscreen(EglOffscreen* offscreen) {
     if (offscreen->library == nullptr) return;
-    const auto make_current = core<MakeCurrentFn>(offscreen->library, "eglMakeCurrent");
-    const auto destroy_context = core<DestroyContextFn>(offscreen->library, "eglDestroyContext");
-    const auto terminate = core<TerminateFn>(offscreen->library, "eglTerminate");
+    const auto make_current = symbol<MakeCurrentFn>(offscreen->library, "eglMakeCurrent");
+    const auto destroy_context = symbol<DestroyContextFn>(offscreen->library, "eglDestroyContext");
+    const auto terminate = symbol<TerminateFn>(offscreen->library, "eglTerminate");
     make_current(offscreen->display, nullptr, nullptr, nullptr);
     destroy_context(offscreen->display, offscreen->context);
     terminate(offscreen->display);

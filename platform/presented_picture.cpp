@@ -12,6 +12,7 @@
 #include <GLFW/glfw3native.h>
 #elif !defined(__APPLE__)
 #include "platform/context_api.h"
+#include "platform/name_list.h"
 #endif
 
 namespace jaggo {
@@ -154,14 +155,6 @@ int note_x_error(Display*, XErrorEvent* event) {
     return 0;
 }
 
-bool has_extension(const char* list, const char* name) {
-    const std::size_t length = std::strlen(name);
-    for (const char* at = list; (at = std::strstr(at, name)) != nullptr; at += length) {
-        if ((at == list || at[-1] == ' ') && (at[length] == ' ' || at[length] == '\0')) return true;
-    }
-    return false;
-}
-
 // Waits until the window's swaps have completed, where GLX offers the wait (GLX_OML_sync_control)
 // and made the context; elsewhere the caller's glFinish and the XSync that follows stand for it.
 void wait_for_swap(GLFWwindow* window, Display* display, XDefaultScreenFn default_screen) {
@@ -175,7 +168,7 @@ void wait_for_swap(GLFWwindow* window, Display* display, XDefaultScreenFn defaul
     const auto get_glx_window = symbol<GlfwGetGLXWindowFn>(RTLD_DEFAULT, "glfwGetGLXWindow");
     if (query == nullptr || wait == nullptr || get_glx_window == nullptr) return;
     const char* extensions = query(display, default_screen(display));
-    if (extensions == nullptr || !has_extension(extensions, "GLX_OML_sync_control")) return;
+    if (extensions == nullptr || !list_has_name(extensions, "GLX_OML_sync_control")) return;
     std::int64_t ust = 0;
     std::int64_t msc = 0;
     std::int64_t sbc = 0;
