@@ -14,6 +14,7 @@ namespace {
 int tolerance(int bits) {
     return bits == 8 ? 2 : 1;
 }
+
 // A level recurs when at least this share of the square's grey pixels, and at least min_recur of
 // them, hold it. With N samples each level holds about 1/(N - 1) of them: 3 % and more up to 32
 // samples. A few stray pixels stay below it; more grey pixels off the recurring levels than
@@ -24,6 +25,7 @@ constexpr std::uint32_t min_recur = 8;
 constexpr double stray_share = 1.0 / 50.0;
 constexpr std::uint32_t max_strays = 32;
 
+// The most a channel of that many bits stores: white.
 int largest(int bits) {
     return (1 << bits) - 1;
 }
