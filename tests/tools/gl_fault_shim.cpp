@@ -10,7 +10,8 @@
 // post-process at presentation does (tests/tools/present_smoothing.h).
 // =rgb565 makes the context a 16-bit one: GL_RED_BITS, GL_GREEN_BITS and GL_BLUE_BITS answer 5, 6
 // and 5, and glReadPixels hands back each channel rounded to those bits and shifted up to 8 (white
-// reads 248/252/248), as an honest driver with such a framebuffer may.
+// reads 248/252/248), as an honest driver with such a framebuffer may. It is a window's fault: an
+// offscreen object's picture, read through glReadPixels too, would be rounded alike.
 #include <dlfcn.h>
 
 #include <cstdlib>
