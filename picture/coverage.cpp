@@ -3,13 +3,18 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace jaggo::picture {
 
 namespace {
 
-// Rounding in the resolve and in the read-back, in levels of 255.
-constexpr int tolerance = 2;
+// Rounding in the resolve and in the read-back, in steps of the stored values: two of 255 levels
+// at 8 bits; one step where a channel stores fewer bits, as its step is wider than that rounding.
+int tolerance(int bits) {
+    return bits == 8 ? 2 : 1;
+}
+
 // A level recurs when at least this share of the square's grey pixels, and at least min_recur of
 // them, hold it. With N samples each level holds about 1/(N - 1) of them: 3 % and more up to 32
 // samples. A few stray pixels stay below it; more grey pixels off the recurring levels than
@@ -20,31 +25,68 @@ constexpr std::uint32_t min_recur = 8;
 constexpr double stray_share = 1.0 / 50.0;
 constexpr std::uint32_t max_strays = 32;
 
+// The most a channel of that many bits stores: white.
+int largest(int bits) {
+    return (1 << bits) - 1;
+}
+
+// The 8-bit level that stands for a value stored with that many bits: scaled to 255 and rounded.
+int widened(int value, int bits) {
+    const int top = largest(bits);
+    return (2 * 255 * value + top) / (2 * top);
+}
+
+// The stored value that an 8-bit level widened from.
+int narrowed(int level, int bits) {
+    return (2 * largest(bits) * level + 255) / (2 * 255);
+}
+
+// Whether two channels' stored values are one share of white as a resolve rounds it into each: within
+// the sum of their half steps, strictly, so that channels of the same bits hold the same value.
+bool same_share(int a, int a_bits, int b, int b_bits) {
+    const int a_top = largest(a_bits);
+    const int b_top = largest(b_bits);
+    return std::abs(2 * b_top * a - 2 * a_top * b) < a_top + b_top;
+}
+
+// The fewest bits a channel stores: a grey pixel's level is read at them.
+int level_bits(const Precision& precision) {
+    const int red = read_bits(precision.red);
+    const int green = read_bits(precision.green);
+    const int blue = read_bits(precision.blue);
+    const int fewer = red < green ? red : green;
+    return fewer < blue ? fewer : blue;
+}
+
 double srgb(double linear) {
     return linear <= 0.0031308 ? 12.92 * linear : 1.055 * std::pow(linear, 1.0 / 2.4) - 0.055;
 }
 
 // Whether the levels are distinct coverages of that sample count, and enough of them (three in
-// four) that the count is not a guess from a few.
-bool fits(const Reading& r, int samples, bool gamma) {
+// four) that the count is not a guess from a few. Levels and coverages are compared as values
+// stored with that many bits.
+bool fits(const Reading& r, int samples, bool gamma, int bits) {
     if (4 * r.level_count < 3 * (samples - 1)) return false;
-    std::uint8_t expected[max_samples];
-    expected_levels(samples, gamma, expected);
-    int spacing = 255;
+    std::uint8_t levels[max_samples];
+    expected_levels(samples, gamma, levels, bits);
+    int expected[max_samples];
+    int spacing = largest(bits);
     int previous = 0;
     for (int k = 0; k < samples; ++k) {
-        const int next = k < samples - 1 ? expected[k] : 255;
+        const int next = k < samples - 1 ? narrowed(levels[k], bits) : largest(bits);
+        if (k < samples - 1) expected[k] = next;
         if (next - previous < spacing) spacing = next - previous;
         previous = next;
     }
     // Levels closer than twice the tolerance could be taken for one another: narrow it.
     int allowed = spacing >= 1 ? (spacing - 1) / 2 : -1;
-    if (allowed > tolerance) allowed = tolerance;
+    if (allowed > tolerance(bits)) allowed = tolerance(bits);
     bool matched[max_samples] = {};
     for (int i = 0; i < r.level_count; ++i) {
         int nearest = -1;
+        const int level = narrowed(r.levels[i], bits);
         for (int k = 0; k < samples - 1; ++k) {
-            if (std::abs(r.levels[i] - expected[k]) <= allowed) {
+            if (std::abs(level - expected[k]) <= allowed) {
                 nearest = k;
                 break;
             }
@@ -57,29 +99,39 @@ bool fits(const Reading& r, int samples, bool gamma) {
 
 }  // namespace
 
-void grey_levels(const Image& image, int x0, int x1, Histogram* levels) {
+void grey_levels(const Image& image, int x0, int x1, Histogram* levels, const Precision& precision) {
     for (std::uint32_t& n : levels->count) n = 0;
+    const int bits[3] = {read_bits(precision.red), read_bits(precision.green), read_bits(precision.blue)};
+    const int fewest = level_bits(precision);
+    const int by = bits[0] == fewest ? 0 : (bits[1] == fewest ? 1 : 2);  // the channel that gives the level
     for (int y = 0; y < image.height; ++y) {
         const std::uint8_t* row = image.pixels + static_cast<long>(y) * image.width * bytes_per_pixel;
         for (int x = x0; x < x1; ++x) {
             const std::uint8_t* p = row + x * bytes_per_pixel;
-            if (p[0] == p[1] && p[1] == p[2]) ++levels->count[p[0]];
+            const int v[3] = {stored_value(p[0], bits[0]), stored_value(p[1], bits[1]),
+                              stored_value(p[2], bits[2])};
+            if (same_share(v[0], bits[0], v[1], bits[1]) && same_share(v[1], bits[1], v[2], bits[2]) &&
+                same_share(v[0], bits[0], v[2], bits[2])) {
+                ++levels->count[widened(v[by], fewest)];
+            }
         }
     }
     levels->count[0] = 0;
     levels->count[255] = 0;
 }
 
-void expected_levels(int samples, bool gamma, std::uint8_t* out) {
+void expected_levels(int samples, bool gamma, std::uint8_t* out, int bits) {
+    bits = read_bits(bits);
     for (int k = 1; k < samples; ++k) {
         const double share = static_cast<double>(k) / samples;
         // An exact half (255 / 2) lies as near one neighbour as the other, and the tolerance takes
         // either: the even one names it in the lines.
-        out[k - 1] = static_cast<std::uint8_t>(std::nearbyint(255.0 * (gamma ? srgb(share) : share)));
+        const double stored = std::nearbyint(largest(bits) * (gamma ? srgb(share) : share));
+        out[k - 1] = static_cast<std::uint8_t>(widened(static_cast<int>(stored), bits));
     }
 }
 
-Reading read_levels(const Histogram& levels) {
+Reading read_levels(const Histogram& levels, const Precision& precision) {
     Reading r{};
     for (int level = 1; level < 255; ++level) {
         r.neutral_greys += levels.count[level];
@@ -105,7 +157,7 @@ Reading read_levels(const Histogram& levels) {
     for (int samples = r.level_count + 1; samples <= max_samples; ++samples) {
         for (int encoding = 0; encoding < 2; ++encoding) {
             const bool gamma = encoding == 1;
-            if (fits(r, samples, gamma)) {
+            if (fits(r, samples, gamma, level_bits(precision))) {
                 r.samples = samples;
                 r.gamma = gamma;
                 return r;

@@ -78,14 +78,16 @@ Conclusion judge(int claimed, const Reading& left, const Reading& right, const c
     return c;
 }
 
-Judgement judge_picture(const Image& image, const Geometry& geometry, int claimed, const char* reporter) {
+Judgement judge_picture(const Image& image, const Geometry& geometry, int claimed, const char* reporter,
+                        const Precision& precision) {
     Judgement j{};
-    j.squares = find_squares(image);
+    j.precision = precision;
+    j.squares = find_squares(image, precision);
     Histogram levels;
-    grey_levels(image, 0, image.width / 2, &levels);
-    j.left = read_levels(levels);
-    grey_levels(image, image.width / 2, image.width, &levels);
-    j.right = read_levels(levels);
+    grey_levels(image, 0, image.width / 2, &levels, precision);
+    j.left = read_levels(levels, precision);
+    grey_levels(image, image.width / 2, image.width, &levels, precision);
+    j.right = read_levels(levels, precision);
     j.why_not_as_drawn = why_not_as_drawn(image, j.squares, geometry);
     if (j.why_not_as_drawn != nullptr) {
         j.conclusion = cannot_judge(j.why_not_as_drawn);

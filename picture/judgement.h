@@ -38,10 +38,13 @@ struct Judgement {
     Reading left, right;
     const char* why_not_as_drawn;  // nullptr when the picture shows the scene whole
     Conclusion conclusion;
+    Precision precision;  // the framebuffer's, at which the picture was read
 };
 
+// precision is the bits each channel of the framebuffer stores: 8 for objects of GL_RGBA8, what
+// the context says of a window's.
 Judgement judge_picture(const Image& image, const Geometry& geometry, int claimed,
-                        const char* reporter = "the context");
+                        const char* reporter = "the context", const Precision& precision = {});
 
 // "Edges: left square N intermediate pixels, right square M" and
 // "Coverage: left square ..., right square ...", into out (cut to size).

@@ -60,7 +60,8 @@ Presented judge_presented(const Image& shown, int drawn_width, int drawn_height,
     }
     if (all_black(shown)) return presented_not_readable("the window's contents read all black");
     Presented p{};
-    p.judged = judge_picture(shown, geometry, claimed);
+    // The window shows the framebuffer drawn: its picture is read at the same bits.
+    p.judged = judge_picture(shown, geometry, claimed, "the context", drawn.precision);
     if (p.judged.why_not_as_drawn != nullptr) {
         std::snprintf(p.not_readable, sizeof p.not_readable, "the window shows other than the scene: %s",
                       p.judged.why_not_as_drawn);

@@ -46,7 +46,8 @@ void largest_run(int from, int to, LitAt lit_at, int* first, int* last) {
 
 // The square in columns x0 to x1 - 1: the largest run of columns with lit pixels, then within it
 // the largest run of rows, then the box of the lit pixels there and how many of them are grey.
-Square find_square(const Image& image, int x0, int x1) {
+Square find_square(const Image& image, int x0, int x1, const Precision& precision) {
+    const int bits[3] = {read_bits(precision.red), read_bits(precision.green), read_bits(precision.blue)};
     int left = 0;
     int right = 0;
     largest_run(
@@ -72,14 +73,14 @@ Square find_square(const Image& image, int x0, int x1) {
         const std::uint8_t* row = image.pixels + static_cast<long>(y) * image.width * bytes_per_pixel;
         for (int x = left; x <= right; ++x) {
             const std::uint8_t* p = row + x * bytes_per_pixel;
-            int brightest = p[0] > p[1] ? p[0] : p[1];
-            brightest = brightest > p[2] ? brightest : p[2];
-            if (brightest == 0) continue;
+            if (p[0] == 0 && p[1] == 0 && p[2] == 0) continue;
             if (x < s.left) s.left = x;
             if (x > s.right) s.right = x;
             if (y < s.top) s.top = y;
             s.bottom = y;
-            if (brightest != 255) ++s.intermediate;
+            bool full = false;
+            for (int c = 0; c < 3; ++c) full = full || stored_value(p[c], bits[c]) == (1 << bits[c]) - 1;
+            if (!full) ++s.intermediate;
         }
     }
     return s;
@@ -92,9 +93,9 @@ double pixels(double length, int height) {
 
 }  // namespace
 
-Squares find_squares(const Image& image) {
+Squares find_squares(const Image& image, const Precision& precision) {
     const int half = image.width / 2;
-    return {find_square(image, 0, half), find_square(image, half, image.width)};
+    return {find_square(image, 0, half, precision), find_square(image, half, image.width, precision)};
 }
 
 double turned_degrees(const Square& square, int height, const Geometry& geometry) {

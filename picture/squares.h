@@ -20,7 +20,7 @@ struct Geometry {
 // background) are left out; strays on it stay within its box.
 struct Square {
     int left, right, top, bottom;  // their bounding box, inclusive; right < left when none is lit
-    int intermediate;              // how many are lit but not white: a brightest channel neither 0 nor 255
+    int intermediate;              // how many are lit but not white: no channel at the most it stores
 
     int width() const { return right - left + 1; }
     int height() const { return bottom - top + 1; }
@@ -34,7 +34,8 @@ struct Squares {
     Square left, right;
 };
 
-Squares find_squares(const Image& image);
+// White is each channel at the most its bits store: 255, or 248 for 5 bits shifted up to 8.
+Squares find_squares(const Image& image, const Precision& precision = {});
 
 // How far a square of the scene stands turned from axis-aligned, in degrees from 0 to 45, read
 // from its bounding box in a framebuffer of that height: the box of a square of side s turned

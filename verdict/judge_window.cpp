@@ -28,6 +28,18 @@ std::optional<std::string> gl_string(GLenum name) {
     return std::string(reinterpret_cast<const char*>(text));
 }
 
+// The bits each colour channel of the window's framebuffer stores, as its context says them: a
+// 16-bit framebuffer's picture is read at its 5/6/5 bits, not at the 8 of the read-back.
+picture::Precision framebuffer_precision() {
+    GLint red = 0;
+    GLint green = 0;
+    GLint blue = 0;
+    glGetIntegerv(GL_RED_BITS, &red);
+    glGetIntegerv(GL_GREEN_BITS, &green);
+    glGetIntegerv(GL_BLUE_BITS, &blue);
+    return {red, green, blue};
+}
+
 // Reads what the window shows of the judged frame, just swapped, into the second half of pixels,
 // and holds it against the frame as drawn: edges that differ there make the verdict a
 // contradiction that names the presentation.
@@ -62,6 +74,7 @@ void judge_window(GLFWwindow* window, Pixels* pixels, WindowResult* result) {
     GLint claimed = 0;
     glGetIntegerv(GL_SAMPLES, &claimed);
     result->claimed = claimed;
+    const picture::Precision precision = framebuffer_precision();
     result->vendor = gl_string(GL_VENDOR);
     result->renderer = gl_string(GL_RENDERER);
     result->version = gl_string(GL_VERSION);
@@ -98,7 +111,7 @@ void judge_window(GLFWwindow* window, Pixels* pixels, WindowResult* result) {
                 drawn = {};
                 break;
             }
-            result->judged = picture::judge_picture(image, scene_geometry, claimed);
+            result->judged = picture::judge_picture(image, scene_geometry, claimed, "the context", precision);
             drawn = image;
             result->pictured = true;
             if (result->judged.why_not_as_drawn == nullptr) break;

@@ -8,6 +8,10 @@
 // =objects makes multisampled renderbuffers and textures report 8 samples whatever they draw with.
 // =present makes glfwSwapBuffers smooth the frame's edges before it swaps, as a driver's
 // post-process at presentation does (tests/tools/present_smoothing.h).
+// =rgb565 makes the context a 16-bit one: GL_RED_BITS, GL_GREEN_BITS and GL_BLUE_BITS answer 5, 6
+// and 5, and glReadPixels hands back each channel rounded to those bits and shifted up to 8 (white
+// reads 248/252/248), as an honest driver with such a framebuffer may. It is a window's fault: an
+// offscreen object's picture, read through glReadPixels too, would be rounded alike.
 #include <dlfcn.h>
 
 #include <cstdlib>
@@ -67,6 +71,31 @@ GLenum JAGGO_APIENTRY get_error_after_refusal() {
     return real_get_error();
 }
 
+// A 16-bit framebuffer: its channels' bits, and its picture as read back at 8 bits a channel.
+constexpr int rgb565_bits[3] = {5, 6, 5};
+glGetIntegerv_proc real_get_integerv_565 = nullptr;
+glReadPixels_proc real_read_pixels_565 = nullptr;
+
+void JAGGO_APIENTRY get_integerv_of_565(GLenum name, GLint* data) {
+    real_get_integerv_565(name, data);
+    if (name == GL_RED_BITS) *data = rgb565_bits[0];
+    if (name == GL_GREEN_BITS) *data = rgb565_bits[1];
+    if (name == GL_BLUE_BITS) *data = rgb565_bits[2];
+}
+
+void JAGGO_APIENTRY read_pixels_of_565(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format,
+                                       GLenum type, void* pixels) {
+    real_read_pixels_565(x, y, width, height, format, type, pixels);
+    if (format != GL_RGBA || type != GL_UNSIGNED_BYTE || width <= 0 || height <= 0) return;
+    auto* p = static_cast<GLubyte*>(pixels);
+    for (long i = 0; i < static_cast<long>(width) * height; ++i, p += 4) {
+        for (int c = 0; c < 3; ++c) {
+            const int top = (1 << rgb565_bits[c]) - 1;
+            p[c] = static_cast<GLubyte>(((p[c] * top + 127) / 255) << (8 - rgb565_bits[c]));
+        }
+    }
+}
+
 bool fault_is(const char* name) {
     const char* fault = std::getenv("JAGGO_GL_FAULT");
     return fault != nullptr && std::strcmp(fault, name) == 0;
@@ -114,6 +143,14 @@ extern "C" GLProc glfwGetProcAddress(const char* name) {
     if (std::strcmp(fault, "readback") == 0 && std::strcmp(name, "glGetError") == 0) {
         real_get_error = reinterpret_cast<glGetError_proc>(address);
         return reinterpret_cast<GLProc>(&get_error_after_refusal);
+    }
+    if (std::strcmp(fault, "rgb565") == 0 && std::strcmp(name, "glGetIntegerv") == 0) {
+        real_get_integerv_565 = reinterpret_cast<glGetIntegerv_proc>(address);
+        return reinterpret_cast<GLProc>(&get_integerv_of_565);
+    }
+    if (std::strcmp(fault, "rgb565") == 0 && std::strcmp(name, "glReadPixels") == 0) {
+        real_read_pixels_565 = reinterpret_cast<glReadPixels_proc>(address);
+        return reinterpret_cast<GLProc>(&read_pixels_of_565);
     }
     return address;
 }

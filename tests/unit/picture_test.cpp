@@ -259,6 +259,39 @@ TEST(Picture, SmoothingBeyondTheSamplesIsNamed) {
     }
 }
 
+// A 16-bit framebuffer stores each share rounded to 5, 6 and 5 bits, which a read-back at 8 bits a
+// channel widens by a shift (white 248/252/248) or by repeating the bits (65/66 for one grey): read
+// at the framebuffer's bits, it shows the count it was drawn with, white as white, and the window's
+// picture of it widened the other way shows the same.
+TEST(Picture, A16BitFramebufferIsReadAtItsOwnBits) {
+    const Precision rgb565{5, 6, 5};
+    const Picture drawn = squares(1, 4);
+    Picture widened[2] = {drawn, drawn};  // shifted, bits repeated
+    for (int repeat = 0; repeat < 2; ++repeat) {
+        for (std::size_t i = 0; i < drawn.pixels.size(); i += 4) {
+            for (std::size_t c = 0; c < 3; ++c) {
+                const int bits = c == 1 ? 6 : 5;
+                const int v = static_cast<int>(std::lround(drawn.pixels[i + c] * ((1 << bits) - 1) / 255.0));
+                widened[repeat].pixels[i + c] =
+                    static_cast<std::uint8_t>(v << (8 - bits) | (repeat ? v >> (2 * bits - 8) : 0));
+            }
+        }
+    }
+    for (int repeat = 0; repeat < 2; ++repeat) {
+        SCOPED_TRACE(repeat ? "bits repeated" : "shifted");
+        const Judgement j =
+            jaggo::picture::judge_picture(widened[repeat].image(), geometry, 4, "the context", rgb565);
+        EXPECT_EQ(j.left.samples, 1);
+        EXPECT_EQ(j.right.samples, 4);
+        EXPECT_EQ(j.squares.left.intermediate, 0);
+        EXPECT_STREQ(j.conclusion.text, "the picture agrees with the report: 4 samples");
+        const Presented shown =
+            judge_presented(widened[1 - repeat].image(), drawn.width, drawn.height, j, geometry, 4);
+        EXPECT_STREQ(shown.not_readable, "");
+        EXPECT_FALSE(shown.differs);
+    }
+}
+
 // The window's picture held against the drawn one: smoothing added when the frame is presented is
 // a contradiction naming the presentation; a picture that is not the frame drawn (black, of another
 // size, the squares elsewhere) is not readable, never a contradiction.

@@ -1,8 +1,8 @@
 # jaggo tests: jaggo-verdict on a private Xvfb. Its sweep's table and its JSON objects against the
 # GLX probe of the same display, the window's presented picture read alike; a driver that smooths
-# each frame at the swap, which only the presented picture shows, named in a contradiction; and each
-# picture it cannot judge, from a driver fault injected through the fault shim, said in one Verdict
-# line with status 4, never taken for agreement.
+# each frame at the swap, which only the presented picture shows, named in a contradiction; a 16-bit
+# framebuffer's picture read at its own bits; and each picture it cannot judge, from a driver fault
+# injected through the fault shim, said in one Verdict line with status 4, never taken for agreement.
 import json
 import os
 import subprocess
@@ -78,6 +78,17 @@ class Verdict(unittest.TestCase):
         self.assertRegex(out[-2], r"^Presented: left square grey levels [\d ]+, which fit no sample count, ")
         self.assertEqual(out[-1], "Verdict: CONTRADICTION: the window shows the squares' edges otherwise than "
                                   "they were drawn: the driver smooths the frame when it is presented")
+
+    def test_a_16_bit_framebuffer_is_read_at_its_own_bits(self):
+        # The shim's context says 5/6/5 bits and reads its picture back as such: white 248/252/248,
+        # greys whose channels differ. An honest driver's picture, so the count the probe offers.
+        in_effect = max(1, probes.expect_samples(self.configs))
+        status, out, err = verdict(self.display, "-q", "-j", fault="rgb565")
+        (r,) = (json.loads(line) for line in out)
+        self.assertEqual((status, err), (0, ""), r["verdict"])
+        self.assertEqual((r["left"]["samples"], r["right"]["samples"]), (1, in_effect))
+        self.assertEqual(r["left"]["intermediate_pixels"], 0)
+        self.assertEqual((r["presented"]["readable"], r["presented"]["differs"]), (True, False))
 
     def test_the_platform_configuration_and_expectation_are_said_as_the_probe_sees_them(self):
         granted = probes.expect_samples(self.configs)
