@@ -46,8 +46,7 @@ void read_and_judge_presented(GLFWwindow* window, int claimed, const picture::Im
         return;
     }
     const picture::Image image{shown, drawn.width, drawn.height};
-    result->presented =
-        picture::judge_presented(image, drawn.width, drawn.height, result->judged, scene_geometry, claimed);
+    result->presented = picture::judge_presented(image, drawn, result->judged, scene_geometry, claimed);
     result->judged.conclusion = picture::with_presentation(result->judged.conclusion, result->presented);
 }
 
