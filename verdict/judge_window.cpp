@@ -93,6 +93,9 @@ void judge_window(GLFWwindow* window, Pixels* pixels, WindowResult* result) {
             if (pixels->size() < 2 * size) pixels->resize(2 * size);
             picture::Image image{};
             if (const char* why = read_back(width, height, pixels, &image)) {
+                // An earlier frame's readings are not what this verdict stands on: none are shown.
+                result->judged = {};
+                result->pictured = false;
                 result->judged.conclusion = picture::cannot_judge(why);
                 drawn = {};
                 break;
