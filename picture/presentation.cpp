@@ -1,6 +1,7 @@
 // jaggo picture: the shown picture checked for being the frame drawn, read, and held against it.
 #include "picture/presentation.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -29,6 +30,54 @@ bool same_coverage(const Reading& a, const Reading& b) {
     return a.samples != 0 || (a.neutral_greys == b.neutral_greys && a.distinct_levels == b.distinct_levels);
 }
 
+// A shown channel this far from the drawn one is another pixel, not a screen of fewer bits a channel
+// (5 or 6) rounding the drawn one.
+constexpr int pixel_tolerance = 8;
+
+const std::uint8_t* pixel_at(const Image& image, int x, int y) {
+    return image.pixels + (static_cast<long>(y) * image.width + x) * bytes_per_pixel;
+}
+
+bool same_pixel(const std::uint8_t* a, const std::uint8_t* b) {
+    for (int c = 0; c < 3; ++c) {
+        if (std::abs(a[c] - b[c]) > pixel_tolerance) return false;
+    }
+    return true;
+}
+
+bool in_grown_box(const Square& square, int x, int y) {
+    return x >= square.left - box_slack && x <= square.right + box_slack && y >= square.top - box_slack &&
+           y <= square.bottom + box_slack;
+}
+
+// Whether the drawn picture is alike within box_slack pixels of (x, y): no edge lies that near, and
+// no smoothing of the edges changes the pixel.
+bool far_from_edges(const Image& drawn, int x, int y) {
+    const std::uint8_t* centre = pixel_at(drawn, x, y);
+    for (int v = std::max(y - box_slack, 0); v <= std::min(y + box_slack, drawn.height - 1); ++v) {
+        for (int u = std::max(x - box_slack, 0); u <= std::min(x + box_slack, drawn.width - 1); ++u) {
+            if (!same_pixel(pixel_at(drawn, u, v), centre)) return false;
+        }
+    }
+    return true;
+}
+
+// Where the shown picture, rows flipped, differs from the drawn one otherwise than a smoothing of
+// the squares' edges at the presentation can make it: outside both squares' boxes (grown by
+// box_slack) or, with inside_too, on a pixel far from every edge within them.
+bool covered(const Image& shown, const Image& drawn, const Squares& squares, bool inside_too) {
+    for (int y = 0; y < drawn.height; ++y) {
+        for (int x = 0; x < drawn.width; ++x) {
+            if (same_pixel(pixel_at(shown, x, drawn.height - 1 - y), pixel_at(drawn, x, y))) continue;
+            if (!in_grown_box(squares.left, x, y) && !in_grown_box(squares.right, x, y)) return true;
+            if (inside_too && far_from_edges(drawn, x, y)) return true;
+        }
+    }
+    return false;
+}
+
+constexpr const char* covered_why = "something else covers the window";
+
 bool all_black(const Image& image) {
     const long count = static_cast<long>(image.width) * image.height;
     for (long i = 0; i < count; ++i) {
@@ -46,32 +95,34 @@ Presented presented_not_readable(const char* why) {
     return p;
 }
 
-Presented judge_presented(const Image& shown, int drawn_width, int drawn_height, const Judgement& drawn,
+Presented judge_presented(const Image& shown, const Image& drawn, const Judgement& judged,
                           const Geometry& geometry, int claimed) {
-    if (drawn.why_not_as_drawn != nullptr) {
+    if (judged.why_not_as_drawn != nullptr) {
         return presented_not_readable("the drawn picture does not show the scene whole");
     }
-    if (shown.width != drawn_width || shown.height != drawn_height) {
+    if (shown.width != drawn.width || shown.height != drawn.height) {
         Presented p{};
         std::snprintf(p.not_readable, sizeof p.not_readable,
                       "the window shows %dx%d pixels, the frame has %dx%d", shown.width, shown.height,
-                      drawn_width, drawn_height);
+                      drawn.width, drawn.height);
         return p;
     }
     if (all_black(shown)) return presented_not_readable("the window's contents read all black");
+    if (covered(shown, drawn, judged.squares, false)) return presented_not_readable(covered_why);
     Presented p{};
     // The window shows the framebuffer drawn: its picture is read at the same bits.
-    p.judged = judge_picture(shown, geometry, claimed, "the context", drawn.precision);
+    p.judged = judge_picture(shown, geometry, claimed, "the context", judged.precision);
     if (p.judged.why_not_as_drawn != nullptr) {
         std::snprintf(p.not_readable, sizeof p.not_readable, "the window shows other than the scene: %s",
                       p.judged.why_not_as_drawn);
         return p;
     }
-    if (!same_box(p.judged.squares.left, drawn.squares.left) ||
-        !same_box(p.judged.squares.right, drawn.squares.right)) {
+    if (!same_box(p.judged.squares.left, judged.squares.left) ||
+        !same_box(p.judged.squares.right, judged.squares.right)) {
         return presented_not_readable("the window shows another frame than the one drawn (an earlier one?)");
     }
-    p.differs = !same_coverage(p.judged.left, drawn.left) || !same_coverage(p.judged.right, drawn.right);
+    if (covered(shown, drawn, judged.squares, true)) return presented_not_readable(covered_why);
+    p.differs = !same_coverage(p.judged.left, judged.left) || !same_coverage(p.judged.right, judged.right);
     return p;
 }
 

@@ -18,12 +18,14 @@ struct Presented {
 // A presented picture that could not be had, and why ("a Wayland surface cannot be read back ...").
 Presented presented_not_readable(const char* why);
 
-// Judges the shown picture against the drawn one (drawn_width x drawn_height pixels, whose
-// judgement is drawn). Not readable, and never a contradiction, when the drawn picture was not the
-// scene whole, or the shown one is of another size, all black, not the scene as drawn, or not the
-// frame drawn (its squares elsewhere: an earlier frame, or another window over it); otherwise its
-// readings, and whether either square's differs from the drawn one.
-Presented judge_presented(const Image& shown, int drawn_width, int drawn_height, const Judgement& drawn,
+// Judges the shown picture (rows top to bottom, as the window's contents run) against the drawn one
+// (rows bottom to top, as glReadPixels gives them), whose judgement is judged. Not readable, and
+// never a contradiction, when the drawn picture was not the scene whole, or the shown one is of
+// another size, all black, not the scene as drawn, not the frame drawn (its squares elsewhere: an
+// earlier frame), or covered by something else: a pixel that differs from the drawn one outside
+// either square's box, or one that no smoothing of the edges reaches (a notification, a tooltip).
+// Otherwise its readings, and whether either square's differs from the drawn one.
+Presented judge_presented(const Image& shown, const Image& drawn, const Judgement& judged,
                           const Geometry& geometry, int claimed);
 
 // The drawn picture's conclusion with the presentation taken into account: shown edges that differ

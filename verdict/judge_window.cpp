@@ -58,8 +58,7 @@ void read_and_judge_presented(GLFWwindow* window, int claimed, const picture::Im
         return;
     }
     const picture::Image image{shown, drawn.width, drawn.height};
-    result->presented =
-        picture::judge_presented(image, drawn.width, drawn.height, result->judged, scene_geometry, claimed);
+    result->presented = picture::judge_presented(image, drawn, result->judged, scene_geometry, claimed);
     result->judged.conclusion = picture::with_presentation(result->judged.conclusion, result->presented);
 }
 
@@ -107,6 +106,9 @@ void judge_window(GLFWwindow* window, Pixels* pixels, WindowResult* result) {
             if (pixels->size() < 2 * size) pixels->resize(2 * size);
             picture::Image image{};
             if (const char* why = read_back(width, height, pixels, &image)) {
+                // An earlier frame's readings are not what this verdict stands on: none are shown.
+                result->judged = {};
+                result->pictured = false;
                 result->judged.conclusion = picture::cannot_judge(why);
                 drawn = {};
                 break;

@@ -282,8 +282,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                   why_not_as_drawn(image, j.squares, geometry) == nullptr);
     // The readings judged directly, as a picture drawn whole would have them judged.
     check_verdict(judge(claimed, j.left, j.right), claimed, j.left, j.right, true);
-    // The picture presented as drawn never differs from itself, and leaves the verdict as it is.
-    const Presented shown = judge_presented(image, picture.width, picture.height, j, geometry, claimed);
+    // The picture presented as drawn (its rows top to bottom, as a window's contents run) never
+    // differs from itself, and leaves the verdict as it is.
+    const std::size_t row_bytes = static_cast<std::size_t>(picture.width) * bytes_per_pixel;
+    std::vector<std::uint8_t> flipped(picture.pixels.size());
+    for (int y = 0; y < picture.height; ++y) {
+        std::memcpy(flipped.data() + static_cast<std::size_t>(picture.height - 1 - y) * row_bytes,
+                    picture.pixels.data() + static_cast<std::size_t>(y) * row_bytes, row_bytes);
+    }
+    const Presented shown =
+        judge_presented(Image{flipped.data(), picture.width, picture.height}, image, j, geometry, claimed);
     check(!shown.differs);
     const Conclusion kept = with_presentation(j.conclusion, shown);
     check(kept.outcome == j.conclusion.outcome && std::strcmp(kept.text, j.conclusion.text) == 0);

@@ -6,6 +6,8 @@
 // =nopixels makes glfwGetFramebufferSize report a framebuffer without pixels, as for a minimised
 // window; =closed makes glfwWindowShouldClose say the window was asked to close from the start;
 // =objects makes multisampled renderbuffers and textures report 8 samples whatever they draw with.
+// =laterreadback makes the first glReadPixels read a black picture, which is not the scene whole,
+// and every later one refuse, as a driver that fails a frame after the first does.
 // =present makes glfwSwapBuffers smooth the frame's edges before it swaps, as a driver's
 // post-process at presentation does (tests/tools/present_smoothing.h).
 // =rgb565 makes the context a 16-bit one: GL_RED_BITS, GL_GREEN_BITS and GL_BLUE_BITS answer 5, 6
@@ -14,6 +16,7 @@
 // offscreen object's picture, read through glReadPixels too, would be rounded alike.
 #include <dlfcn.h>
 
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 
@@ -61,6 +64,17 @@ bool refused_a_read = false;
 
 void JAGGO_APIENTRY read_nothing(GLint, GLint, GLsizei, GLsizei, GLenum, GLenum, void*) {
     refused_a_read = true;
+}
+
+int reads = 0;
+
+void JAGGO_APIENTRY read_black_then_nothing(GLint, GLint, GLsizei width, GLsizei height, GLenum, GLenum,
+                                            void* pixels) {
+    if (reads++ == 0) {
+        std::memset(pixels, 0, static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
+    } else {
+        refused_a_read = true;
+    }
 }
 
 GLenum JAGGO_APIENTRY get_error_after_refusal() {
@@ -140,7 +154,11 @@ extern "C" GLProc glfwGetProcAddress(const char* name) {
     if (std::strcmp(fault, "readback") == 0 && std::strcmp(name, "glReadPixels") == 0) {
         return reinterpret_cast<GLProc>(&read_nothing);
     }
-    if (std::strcmp(fault, "readback") == 0 && std::strcmp(name, "glGetError") == 0) {
+    if (std::strcmp(fault, "laterreadback") == 0 && std::strcmp(name, "glReadPixels") == 0) {
+        return reinterpret_cast<GLProc>(&read_black_then_nothing);
+    }
+    if ((std::strcmp(fault, "readback") == 0 || std::strcmp(fault, "laterreadback") == 0) &&
+        std::strcmp(name, "glGetError") == 0) {
         real_get_error = reinterpret_cast<glGetError_proc>(address);
         return reinterpret_cast<GLProc>(&get_error_after_refusal);
     }

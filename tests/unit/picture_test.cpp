@@ -259,6 +259,18 @@ TEST(Picture, SmoothingBeyondTheSamplesIsNamed) {
     }
 }
 
+// The picture as a window's contents give it: rows top to bottom, where the read-back's run bottom
+// to top.
+Picture flipped(const Picture& in) {
+    Picture out = in;
+    const std::size_t row = static_cast<std::size_t>(in.width) * 4;
+    for (int y = 0; y < in.height; ++y) {
+        std::copy_n(&in.pixels[static_cast<std::size_t>(y) * row], row,
+                    &out.pixels[static_cast<std::size_t>(in.height - 1 - y) * row]);
+    }
+    return out;
+}
+
 // A 16-bit framebuffer stores each share rounded to 5, 6 and 5 bits, which a read-back at 8 bits a
 // channel widens by a shift (white 248/252/248) or by repeating the bits (65/66 for one grey): read
 // at the framebuffer's bits, it shows the count it was drawn with, white as white, and the window's
@@ -286,7 +298,7 @@ TEST(Picture, A16BitFramebufferIsReadAtItsOwnBits) {
         EXPECT_EQ(j.squares.left.intermediate, 0);
         EXPECT_STREQ(j.conclusion.text, "the picture agrees with the report: 4 samples");
         const Presented shown =
-            judge_presented(widened[1 - repeat].image(), drawn.width, drawn.height, j, geometry, 4);
+            judge_presented(flipped(widened[1 - repeat]).image(), widened[repeat].image(), j, geometry, 4);
         EXPECT_STREQ(shown.not_readable, "");
         EXPECT_FALSE(shown.differs);
     }
@@ -294,29 +306,37 @@ TEST(Picture, A16BitFramebufferIsReadAtItsOwnBits) {
 
 // The window's picture held against the drawn one: smoothing added when the frame is presented is
 // a contradiction naming the presentation; a picture that is not the frame drawn (black, of another
-// size, the squares elsewhere) is not readable, never a contradiction.
+// size, the squares elsewhere, another window over it) is not readable, never a contradiction.
 TEST(Picture, ThePresentedPictureIsHeldAgainstTheDrawnOne) {
     const Picture drawn = squares(1, 4);
     const Judgement judged = judge_picture(drawn.image(), 4);
-    const Picture smoothed = filtered(drawn, 128);
-    const Picture earlier = squares(1, 4, false, 20.0);  // a frame before the judged one, turned less
+    const Picture as_drawn = flipped(drawn);
+    const Picture smoothed = flipped(filtered(drawn, 128));
+    const Picture earlier =
+        flipped(squares(1, 4, false, 20.0));  // a frame before the judged one, turned less
     const Picture black, small{base_width / 2, base_height / 2};
+    // A tooltip beside the right square, and one over its middle: neither is a smoothing of edges.
+    Picture beside = as_drawn, over = as_drawn;
+    beside.paint(base_width - 60, 20, 50, 12, 255, 255, 200);
+    over.paint(base_width / 2 + 180, base_height / 2 - 6, 40, 12, 40, 40, 40);
     const struct {
         const char* name;
         const Picture& shown;
         const char* not_readable;
         bool differs;
     } cases[] = {
-        {"as drawn", drawn, "", false},
+        {"as drawn", as_drawn, "", false},
         {"smoothed at the swap", smoothed, "", true},
         {"all black", black, "the window's contents read all black", false},
         {"another size", small, "the window shows 400x200 pixels, the frame has 800x400", false},
         {"another frame", earlier, "the window shows another frame than the one drawn (an earlier one?)",
          false},
+        {"covered beside a square", beside, "something else covers the window", false},
+        {"covered over a square", over, "something else covers the window", false},
     };
     for (const auto& t : cases) {
         SCOPED_TRACE(t.name);
-        const Presented p = judge_presented(t.shown.image(), drawn.width, drawn.height, judged, geometry, 4);
+        const Presented p = judge_presented(t.shown.image(), drawn.image(), judged, geometry, 4);
         EXPECT_STREQ(p.not_readable, t.not_readable);
         EXPECT_EQ(p.differs, t.differs);
         const Conclusion c = with_presentation(judged.conclusion, p);
