@@ -6,3 +6,8 @@ add_test(NAME docs_examples
   COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/docs/check_examples.py ${PROJECT_SOURCE_DIR} ${CMAKE_BINARY_DIR})
 set_tests_properties(docs_examples PROPERTIES LABELS "window;source" SKIP_RETURN_CODE 77 TIMEOUT 600
   ENVIRONMENT "${JAGGO_TEST_ENV}")
+
+# The checker itself: a drifted or missing line fails an example, and output without a mark is found.
+add_test(NAME docs_examples_checker COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/docs/test_check_examples.py)
+set_tests_properties(docs_examples_checker PROPERTIES LABELS source
+  ENVIRONMENT "${JAGGO_TEST_ENV};PYTHONPATH=${PROJECT_SOURCE_DIR}/scripts:${CMAKE_CURRENT_SOURCE_DIR}:${CMAKE_CURRENT_SOURCE_DIR}/docs")

@@ -9,7 +9,8 @@
 # "check:" holds the whole standard output to the block, "check part:" a run of its lines found
 # anywhere in it. A trailing "(status N)" holds the exit status too. A block whose lines start with
 # "$ " is a transcript: its commands run in one shell (so "echo $?" shows a status), and the lines
-# after each are its output. "not run: REASON" marks an example that is not run here (another
+# after each are its output. "(escape)" ends a program that keeps its window open (jaggo, its last
+# command) with Escape once the window is there; both flags go in one pair: "(escape, status 0)". "not run: REASON" marks an example that is not run here (another
 # system's, or a form rather than an output); the reason must be given. A Markdown fence with the
 # info string "sh" holds commands to type, and needs no mark; every other fence and every .nf block
 # needs one.
@@ -24,7 +25,9 @@
 import difflib
 import glob
 import os
+import json
 import re
+import shlex
 import shutil
 import subprocess
 import sys
@@ -34,7 +37,7 @@ from harness import xsession as xs
 
 MARK_MD = re.compile(r"^\s*<!--\s*(check|check part|not run)\s*:\s*(.*?)\s*-->\s*$")
 MARK_ROFF = re.compile(r'^\.\\"\s*(check|check part|not run)\s*:\s*(.*?)\s*$')
-STATUS = re.compile(r"^(.*?)\s*\(status (\d+)\)$")
+FLAGS = re.compile(r"^(.*?)\s*\(((?:status \d+|escape)(?:, (?:status \d+|escape))*)\)$")
 VARIES = re.compile(r"\{\{.*?\}\}")
 GAP = ("...", "…")
 SENTINEL = "@@ jaggo example @@"
@@ -44,10 +47,15 @@ TIMEOUT = 180  # seconds for one command; a sweep with -o takes some ten
 class Example:
     def __init__(self, path, line, kind, command, lines):
         self.path, self.line, self.kind, self.lines = path, line, kind, lines
-        self.status = None
-        m = STATUS.match(command)
+        self.status, self.escape = None, False
+        m = FLAGS.match(command)
         if m:
-            command, self.status = m.group(1), int(m.group(2))
+            command = m.group(1)
+            for flag in m.group(2).split(", "):
+                if flag == "escape":
+                    self.escape = True
+                else:
+                    self.status = int(flag.split()[1])
         self.command = command
 
     def where(self):
@@ -142,10 +150,13 @@ def shown_as_real(documented, actual):
     for i, d in enumerate(documented):
         if d.strip() in GAP:
             following = next((n for n in documented[i + 1:] if n.strip() not in GAP), None)
-            stop = len(actual)
+            # Up to the next documented line's match; where it has none, as many lines before the
+            # end as there are documented lines left.
+            left = len([n for n in documented[i + 1:] if n.strip() not in GAP])
+            stop = max(pos, len(actual) - left)
             if following is not None:
                 stop = next((k for k in range(pos, len(actual))
-                             if re.fullmatch(line_pattern(following), actual[k])), pos)
+                             if re.fullmatch(line_pattern(following), actual[k])), stop)
             shown += actual[pos:stop]
             pos = stop
             continue
@@ -158,26 +169,44 @@ def shown_as_real(documented, actual):
     return shown
 
 
-def run_shell(script, cwd, env):
-    r = xs.run(["bash", "-c", script], env, TIMEOUT)
-    return r.returncode, r.stdout.splitlines(), r.stderr
+def run_shell(script, env, escape=False):
+    """The script's status, standard output lines and standard error. With escape its last
+    command is a program that keeps its window open: once the window is there, Escape ends it."""
+    if not escape:
+        r = xs.run(["bash", "-c", script], env, TIMEOUT)
+        return r.returncode, r.stdout.splitlines(), r.stderr
+    proc = subprocess.Popen(["bash", "-c", script], env=env, stdin=subprocess.DEVNULL,
+                            stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+    proc.pending = b""
+    window = xs.find_window(env["DISPLAY"], proc, TIMEOUT)
+    if window is not None:
+        xs.escape(env["DISPLAY"], proc, window, TIMEOUT)
+    out, err = xs.communicate(proc, TIMEOUT)
+    return proc.returncode, out.splitlines(), err
 
 
-def check(example, cwd, env):
-    """The problems of one example: its drift, as a diff, or its status."""
+def check(example, cwd, env, ran):
+    """The problems of one example: its drift, as a diff, or its status. ran keeps the runs of
+    the commands outside transcripts, each run once."""
     transcript = any(line.startswith("$ ") for line in example.lines)
     if transcript:
         commands = [line[2:] for line in example.lines if line.startswith("$ ")]
         # Each command's output after a line of its own; the status kept across it for "echo $?".
         script = "cd %s\n" % cwd + "".join("s=$?; echo '%s'; (exit $s)\n%s\n" % (SENTINEL, c) for c in commands)
-        status, out, err = run_shell(script, cwd, env)
+        if example.escape:  # the program itself, so that Escape ends it
+            script = script[:script.rindex("\n", 0, -1) + 1] + "exec " + commands[-1] + "\n"
+        status, out, err = run_shell(script, env, example.escape)
         segments = "\n".join(out).split(SENTINEL)[1:]
         actual = []
         for command, segment in zip(commands, segments):
             actual += ["$ " + command] + segment.strip("\n").splitlines()
         documented = example.lines
     else:
-        status, actual, err = run_shell("cd %s\n%s" % (cwd, example.command), cwd, env)
+        key = (example.command, example.escape)
+        if key not in ran:
+            ran[key] = run_shell("cd %s\n%s%s" % (cwd, "exec " if example.escape else "", example.command),
+                                 env, example.escape)
+        status, actual, err = ran[key]
         documented = example.lines
     problems = []
     if not matches(documented, actual, example.kind == "check part"):
@@ -211,6 +240,60 @@ def workspace(source, build):
     return cwd
 
 
+def bold_words(roff_lines):
+    """The words a manual page's lines set in bold, in order (.B, and .BR/.RB's bold halves)."""
+    words = []
+    for line in roff_lines:
+        request, _, rest = line.partition(" ")
+        args = shlex.split(rest) if request in (".B", ".BR", ".RB") else []
+        words += args if request == ".B" else args[request == ".RB"::2]
+    return words
+
+
+def man_json_keys(source):
+    """The JSON keys jaggo-verdict's manual page lists under -j, in order: its bold names."""
+    with open(os.path.join(source, "man", "jaggo-verdict.1.in"), encoding="utf-8") as f:
+        lines = f.read().splitlines()
+    start = lines.index(".B \\-j")
+    end = lines.index(".TP", start)
+    return [w for w in bold_words(lines[start:end]) if re.fullmatch(r"[a-z_]+", w)]
+
+
+def printed_keys(objects):
+    """Every key of the printed objects, nested ones too; and the top level's, in order."""
+    every = set()
+
+    def walk(value):
+        if isinstance(value, dict):
+            every.update(value)
+            for v in value.values():
+                walk(v)
+    for o in objects:
+        walk(o)
+    return every, list(objects[0])
+
+
+def check_json_keys(source, cwd, env):
+    """The manual page's key list against the keys of a run that fills every kind of object: windows
+    with extensions and offered counts (-a -x), and offscreen objects (-o)."""
+    status, out, err = run_shell("cd %s\njaggo-verdict -a -x -o -j" % cwd, env)
+    try:
+        objects = [json.loads(line) for line in out]
+    except ValueError as e:
+        return ["jaggo-verdict -a -x -o -j printed no JSON (%s, status %d): %s" % (e, status, err)]
+    every, top = printed_keys(objects)
+    listed = man_json_keys(source)
+    problems = []
+    if set(listed) != every:
+        problems.append("man/jaggo-verdict.1.in's -j keys differ from the printed ones: not listed %s, "
+                        "listed but not printed %s" % (sorted(every - set(listed)), sorted(set(listed) - every)))
+    order = [k for k in dict.fromkeys(listed) if k in top]
+    if order != top:
+        problems.append("man/jaggo-verdict.1.in lists the top-level keys in another order:\n  listed  %s\n"
+                        "  printed %s" % (" ".join(order), " ".join(top)))
+    return problems
+
+
 def documents(source, named):
     if named:
         return named
@@ -241,12 +324,14 @@ def main():
              os.environ.get("PATH", "")]))
         if os.environ.get("JAGGO_PRELOAD"):
             env["LD_PRELOAD"] = os.environ["JAGGO_PRELOAD"]
-        ran = 0
+        if not sys.argv[3:]:
+            problems += check_json_keys(source, cwd, env)
+        ran, runs = 0, {}
         for e in examples:
             if e.kind == "not run":
                 continue
             ran += 1
-            for p in check(e, cwd, env):
+            for p in check(e, cwd, env, runs):
                 problems.append("%s: %s\n%s" % (e.where(), e.command or "(transcript)", p))
     finally:
         xs.stop(server)
