@@ -7,13 +7,14 @@
 #   Markdown:  <!-- check: COMMAND -->          before a fence
 #   man page:  .\" check: COMMAND               before the .nf block
 # "check:" holds the whole standard output to the block, "check part:" a run of its lines found
-# anywhere in it. A trailing "(status N)" holds the exit status too. A block whose lines start with
-# "$ " is a transcript: its commands run in one shell (so "echo $?" shows a status), and the lines
-# after each are its output. "(escape)" ends a program that keeps its window open (jaggo, its last
-# command) with Escape once the window is there; both flags go in one pair: "(escape, status 0)". "not run: REASON" marks an example that is not run here (another
+# anywhere in it. A block whose lines start with "$ " is a transcript ("check: transcript"): its
+# commands run in one shell (so "echo $?" shows a status), and the lines after each are its output.
+# Flags in one trailing pair of brackets: "(status N)" holds the exit status too; "(escape)" ends a
+# program that keeps its window open (jaggo, the last command) with Escape once the window is
+# there: "(escape, status 0)". "not run: REASON" marks an example that is not run here (another
 # system's, or a form rather than an output); the reason must be given. A Markdown fence with the
-# info string "sh" holds commands to type, and needs no mark; every other fence and every .nf block
-# needs one.
+# info string "sh" holds commands to type, and needs no mark; every other fence and every .nf
+# block needs one.
 #
 # In the documented lines, "{{value}}" is an example of what varies between machines and runs (a
 # renderer string, a configuration number): it matches any text. A line "..." stands for any
@@ -24,8 +25,8 @@
 # scripts as they run once their build is done (the build here is the test's own).
 import difflib
 import glob
-import os
 import json
+import os
 import re
 import shlex
 import shutil

@@ -27,7 +27,8 @@ class Matching(unittest.TestCase):
 
 class Marks(unittest.TestCase):
     def test_output_without_a_mark_is_found(self):
-        text = "<!-- check: jaggo -h -->\n```\nUsage\n```\n\n```sh\nscripts/run.sh\n```\n\n```\nVerdict: x\n```\n"
+        text = ("<!-- check: jaggo -h -->\n```\nUsage\n```\n\n```sh\nscripts/run.sh\n```\n\n"
+                "```\nVerdict: x\n```\n")
         examples, problems = c.markdown_examples("doc.md", text)
         self.assertEqual([(e.command, e.lines) for e in examples], [("jaggo -h", ["Usage"])])
         self.assertEqual(problems, ["doc.md:10: an example without a mark naming its command"])
