@@ -8,7 +8,8 @@
 #   windows  the cross compiler, Wine, GoogleTest's sources, and GLFW's Windows DLL from the npm registry
 #   fresh    the fresh-system check (debootstrap)
 # Idempotent: installs only what is missing. Run as root, or as a user with sudo. Every failure
-# is one line "install-deps: ..." and a non-zero status. run and test are the core: what they need
+# is one line "install-deps: ..." on standard error (after apt's own last lines where apt failed)
+# and a non-zero status. run and test are the core: what they need
 # must install. windows and fresh are optional: where this release cannot install their packages
 # (Debian testing has no Wine today) they are left out with one line saying why, and the test
 # command skips them.
@@ -27,7 +28,7 @@ fresh_packages=(debootstrap)
 
 all_parts=(run test windows fresh)
 fail() {
-    echo "install-deps: $*"
+    echo "install-deps: $*" >&2
     exit 1
 }
 
@@ -91,7 +92,7 @@ apt_get() {  # install|build-dep argument...: apt's chatter is shown only when i
     log=$(mktemp)
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
         apt-get "$1" -y -qq --no-install-recommends "${@:2}" >"$log" 2>&1 ||
-        { tail -n 20 "$log"; rm -f "$log"; fail "apt-get $1 failed for: ${*:2}"; }
+        { tail -n 20 "$log" >&2; rm -f "$log"; fail "apt-get $1 failed for: ${*:2}"; }
     rm -f "$log"
 }
 
@@ -151,7 +152,7 @@ from jaggo_display import choose, xvfb
 try:
     server, display = xvfb.start()
 except xvfb.StartError as e:
-    print("install-deps: cannot ask a private Xvfb what it offers: %s" % e)
+    print("install-deps: cannot ask a private Xvfb what it offers: %s" % e, file=sys.stderr)
     sys.exit(2)
 try:
     sys.exit(1 if choose.wants_nested(display) else 0)
@@ -165,6 +166,7 @@ EOF
                 apt_ready
                 apt_get install "${missing[@]}"
                 ;;
+            2) exit 1 ;;  # its line is printed
             *) fail "the display check for the run part failed" ;;
         esac
     fi
@@ -184,7 +186,7 @@ sys.exit(0 if choose.glfw_has_wayland() else 1)' && return 0
     rm -rf "$dest"
     mkdir -p "$dest"
     (cd "$dest" && apt-get download -q libglfw3-wayland >download.log 2>&1) ||
-        { tail -n 3 "$dest/download.log"; rm -rf "$dest"; fail "test: apt-get download libglfw3-wayland failed"; }
+        { tail -n 3 "$dest/download.log" >&2; rm -rf "$dest"; fail "test: apt-get download libglfw3-wayland failed"; }
     file=$(ls "$dest"/*.deb)
     dpkg -x "$file" "$dest/root" && rm -f "$file" && touch "$dest/$name.unpacked" ||
         { rm -rf "$dest"; fail "test: unpacking $file failed"; }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# jaggo tests: the Windows part's GLFW fetch fails with one line and a non-zero status where the npm
-# registry cannot be reached and where a file differs from its committed SHA-256 sum, and leaves no
-# temporary folder behind. Runs a copy of the script in a scratch tree, with its packages present.
+# jaggo tests: the Windows part's GLFW fetch fails with one line on standard error and a non-zero
+# status where the npm registry cannot be reached and where a file differs from its committed SHA-256
+# sum, and leaves no temporary folder behind. Runs a copy of the script in a scratch tree, with its
+# packages present.
 # Usage: test_install_deps.sh SOURCE_DIR. Exits 77 (skipped) without npm or the Windows part's packages.
 set -euo pipefail
 
@@ -25,13 +26,16 @@ mkdir -p "$work/tree/scripts" "$work/tree/cmake" "$work/tmp" "$work/bin"
 cp "$source_dir/scripts/install-deps.sh" "$work/tree/scripts/"
 cp "$source_dir/cmake/glfw3-windows.sha256" "$work/tree/cmake/"
 
-# expect PATTERN VAR=VALUE...: the fetch fails, its last line names the Windows step and matches.
+# expect PATTERN VAR=VALUE...: the fetch fails, its last line, on standard error, names the Windows
+# step and matches.
 expect() {
     local pattern=$1 out status=0
     shift
-    out=$(env TMPDIR="$work/tmp" "$@" bash "$work/tree/scripts/install-deps.sh" windows 2>&1) || status=$?
+    out=$(env TMPDIR="$work/tmp" "$@" bash "$work/tree/scripts/install-deps.sh" windows 2>&1 >"$work/stdout") ||
+        status=$?
     echo "$out" | sed 's/^/    /'
     [ "$status" -ne 0 ] || fail "status 0"
+    [ ! -s "$work/stdout" ] || fail "on standard output: $(cat "$work/stdout")"
     grep -Eq "^install-deps: windows: $pattern" <<<"$(tail -n 1 <<<"$out")" || fail "no line matching '$pattern'"
     [ -z "$(ls -A "$work/tmp")" ] || fail "left behind: $(ls -A "$work/tmp")"
     [ ! -e "$work/tree/build-deps/glfw-3.1.2-win64/glfw3.dll" ] || fail "a file was installed"
