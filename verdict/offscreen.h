@@ -39,7 +39,8 @@ const char* kind_name(ObjectKind kind);
 struct OffscreenResult {
     ObjectKind kind = ObjectKind::renderbuffer;
     std::int32_t asked = 0;       // the samples requested
-    bool made = false;            // the object's storage was made: granted holds its samples
+    bool beyond_maximum = false;  // asked is more than the kind's limit
+    bool made = false;            // the object's storage was made and its samples read: granted holds them
     std::int32_t granted = 0;     // GL_RENDERBUFFER_SAMPLES or GL_TEXTURE_SAMPLES
     bool pictured = false;        // a picture was read back and analysed: judged holds its readings
     picture::Judgement judged{};  // its conclusion is set in any case
@@ -76,9 +77,11 @@ constexpr int offscreen_height = scene::window_height;
 // Each object is made, its samples read, the scene drawn into it at the judged angle, resolved by
 // glBlitFramebuffer into a single-sampled renderbuffer, read into pixels (grown once, to the
 // objects' size) and judged against its samples. A count the driver refuses beyond its limit is
-// a row that says so, with status agrees; a refusal within the limit, an out-of-memory error, an
-// incomplete framebuffer or a refused read-back is a row that says why, with status unjudged.
-// Leaves the window's framebuffer bound.
+// a row that says so, with status agrees; one it accepts there is judged like any other. An object
+// granted fewer samples than asked within the limit is a contradiction: OpenGL grants at least
+// the count asked. A refusal within the limit, an out-of-memory error, an error from any step
+// (named by the step), an incomplete framebuffer or a refused read-back is a row that says why,
+// with status unjudged. Leaves the window's framebuffer bound.
 OffscreenRun judge_offscreen(Pixels* pixels);
 
 // Holds the objects asked for at_least samples or more to it (verdict/expectation.h); a refused

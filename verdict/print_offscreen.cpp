@@ -23,9 +23,10 @@ std::string limits_text(const KindLimits& k) {
 }
 
 std::vector<std::string> row(const OffscreenResult& r) {
+    std::string said = verdict_cell(r.status, r.made, r.judged.conclusion, r.expectation);
+    if (r.made && r.beyond_maximum) said += " (beyond the maximum, accepted)";
     return {kind_name(r.kind), cell(r.asked), r.made ? cell(r.granted) : "-",
-            samples_cell(r.pictured, r.judged.right),
-            verdict_cell(r.status, r.made, r.judged.conclusion, r.expectation)};
+            samples_cell(r.pictured, r.judged.right), said};
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 // =objects makes multisampled renderbuffers and textures report 8 samples whatever they draw with.
 // =present makes glfwSwapBuffers smooth the frame's edges before it swaps, as a driver's
 // post-process at presentation does (tests/tools/present_smoothing.h).
+// =shortgrant makes every multisampled renderbuffer single-sampled whatever it asks for, as a driver
+// that quietly grants fewer samples than asked does; the renderbuffer then reports what it has.
 #include <dlfcn.h>
 
 #include <cstdlib>
@@ -67,6 +69,13 @@ GLenum JAGGO_APIENTRY get_error_after_refusal() {
     return real_get_error();
 }
 
+glRenderbufferStorageMultisample_proc real_renderbuffer_storage = nullptr;
+
+void JAGGO_APIENTRY renderbuffer_storage_single_sampled(GLenum target, GLsizei, GLenum format, GLsizei width,
+                                                        GLsizei height) {
+    real_renderbuffer_storage(target, 0, format, width, height);
+}
+
 bool fault_is(const char* name) {
     const char* fault = std::getenv("JAGGO_GL_FAULT");
     return fault != nullptr && std::strcmp(fault, name) == 0;
@@ -107,6 +116,10 @@ extern "C" GLProc glfwGetProcAddress(const char* name) {
     if (std::strcmp(fault, "objects") == 0 && std::strcmp(name, "glGetTexLevelParameteriv") == 0) {
         real_texture_parameter = reinterpret_cast<glGetTexLevelParameteriv_proc>(address);
         return reinterpret_cast<GLProc>(&texture_claiming_8_samples);
+    }
+    if (std::strcmp(fault, "shortgrant") == 0 && std::strcmp(name, "glRenderbufferStorageMultisample") == 0) {
+        real_renderbuffer_storage = reinterpret_cast<glRenderbufferStorageMultisample_proc>(address);
+        return reinterpret_cast<GLProc>(&renderbuffer_storage_single_sampled);
     }
     if (std::strcmp(fault, "readback") == 0 && std::strcmp(name, "glReadPixels") == 0) {
         return reinterpret_cast<GLProc>(&read_nothing);

@@ -1,7 +1,8 @@
 # jaggo tests: jaggo-verdict -o. Offscreen objects judged against anything but the samples the driver
 # grants them (the GLX probe's own context asks the same driver), a driver whose objects report
-# samples they do not draw (the fault shim's lying objects) passing as agreement, and a run without a
-# display that tries a window or fails to reach EGL's device or surfaceless platform.
+# samples they do not draw (the fault shim's lying objects) passing as agreement, fewer samples granted
+# than asked or a glDisable(GL_MULTISAMPLE) ignored going unnamed, and a run without a display that
+# tries a window or fails to reach EGL's device or surfaceless platform.
 import json
 import os
 import subprocess
@@ -82,6 +83,31 @@ class Offscreen(unittest.TestCase):
         for kind, asked, granted, seen, said in made:
             self.assertEqual((granted, seen, said), ("8", "4", "CONTRADICTION: the %s reports 8 samples, but the "
                                                                 "right square shows 4 samples" % kind))
+
+    def test_what_the_driver_does_wrong_is_said_in_the_objects_rows(self):
+        env = xs.env_for(self.display, LIBGL_ALWAYS_SOFTWARE="1")
+        _, maximum = granted_by_probe(env)
+        # A driver that grants single-sampled renderbuffers whatever is asked: short of every count
+        # but 1 within the maximum, and accepting the count beyond it.
+        status, out, _ = verdict(env, "-q", "-o", fault="shortgrant")
+        self.assertEqual(status, CONTRADICTED)
+        rows = {tuple(line.split()[:2]): line.split(None, 4)[4] for line in out if line.startswith("renderbuffer ")}
+        self.assertEqual(len(rows), maximum["renderbuffer"] + 1)
+        for asked in range(2, maximum["renderbuffer"] + 1):
+            self.assertEqual(rows[("renderbuffer", str(asked))], "CONTRADICTION: asked for %d samples, granted 0 "
+                             "(OpenGL grants at least the count asked)" % asked)
+        self.assertEqual(rows[("renderbuffer", str(maximum["renderbuffer"] + 1))],
+                         "agrees (beyond the maximum, accepted)")
+        # A driver that ignores glDisable(GL_MULTISAMPLE): no control panel reaches the objects.
+        status, out, _ = verdict(env, "-q", "-o", fault="disable")
+        self.assertEqual(status, CONTRADICTED)
+        said = [line.split(None, 4)[4] for line in out if line.startswith(("renderbuffer ", "texture "))
+                and "refused" not in line]
+        self.assertEqual(len(said), sum(maximum.values()))
+        for line in said:
+            self.assertRegex(line, r"^CONTRADICTION: the left square shows \d+ samples although multisampling is "
+                                   r"off for it: glDisable\(GL_MULTISAMPLE\) was not honoured for the "
+                                   r"(renderbuffer|texture)$")
 
     def test_without_a_display_egl_makes_the_context(self):
         granted, _ = granted_by_probe(xs.env_for(self.display, LIBGL_ALWAYS_SOFTWARE="1"))
