@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "app/scene.h"
 #include "app/scene_layout.h"
@@ -267,12 +268,40 @@ OffscreenRun judge_offscreen(Pixels* pixels) {
 }
 
 void hold_offscreen_to_expectation(OffscreenRun* run, std::int32_t at_least) {
-    if (run->unavailable != nullptr) return;
+    run->expected = at_least;
+    if (run->unavailable != nullptr || at_least <= 0) return;
     for (OffscreenResult& r : run->results) {
-        if (!r.made || r.asked < at_least) continue;
-        r.expectation = hold_to_expectation(at_least, r.judged.right.samples, &r.status);
+        r.expectation.at_least = at_least;
+        if (r.made && r.asked >= at_least)
+            r.expectation = hold_to_expectation(at_least, r.judged.right.samples, &r.status);
+    }
+    // No count asked of a kind whose limit is below at_least reaches it: its last row stands for
+    // the kind. Made, it is held to what it shows; refused, nothing it could have takes effect.
+    for (const KindLimits& k : run->kinds) {
+        if (k.unavailable != nullptr || k.limit >= at_least) continue;
+        const auto last = std::find_if(run->results.rbegin(), run->results.rend(),
+                                       [&](const OffscreenResult& r) { return r.kind == k.kind; });
+        if (last == run->results.rend() || (last->made && last->asked >= at_least)) continue;  // held above
+        last->expectation =
+            hold_to_expectation(at_least, last->made ? last->judged.right.samples : 0, &last->status);
     }
     run->status = gravest(*run);
+}
+
+void offscreen_expectation_line(const OffscreenRun& run, char* out, std::size_t size) {
+    if (size == 0) return;
+    out[0] = '\0';
+    if (run.unavailable != nullptr || run.expected <= 0) return;
+    std::string short_of;
+    for (const KindLimits& k : run.kinds) {
+        if (k.unavailable != nullptr || k.limit >= run.expected) continue;
+        short_of += short_of.empty() ? std::string(kind_name(k.kind)) + "s offer"
+                                     : std::string(" and ") + kind_name(k.kind) + "s";
+        short_of += " at most " + std::to_string(k.limit);
+    }
+    if (short_of.empty()) return;
+    std::snprintf(out, size, "Expected: at least %d %s, but %s", run.expected,
+                  run.expected == 1 ? "sample" : "samples", short_of.c_str());
 }
 
 }  // namespace jaggo::verdict

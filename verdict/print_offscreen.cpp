@@ -47,6 +47,10 @@ void print_offscreen_lines(const OffscreenRun& run) {
     }
     for (const OffscreenResult& r : run.results) rows.push_back(row(r));
     print_columns(rows, true);
+    char line[200];
+    offscreen_expectation_line(run, line, sizeof line);
+    if (line[0] != '\0') std::printf("%s\n", line);
+    std::fflush(stdout);
 }
 
 }  // namespace jaggo::verdict

@@ -1,8 +1,9 @@
 # jaggo tests: jaggo-verdict -o. Offscreen objects judged against anything but the samples the driver
 # grants them (the GLX probe's own context asks the same driver), a driver whose objects report
 # samples they do not draw (the fault shim's lying objects) passing as agreement, fewer samples granted
-# than asked or a glDisable(GL_MULTISAMPLE) ignored going unnamed, and a run without a display that
-# tries a window or fails to reach EGL's device or surfaceless platform.
+# than asked or a glDisable(GL_MULTISAMPLE) ignored going unnamed, a run without a display that tries
+# a window or fails to reach EGL's device or surfaceless platform, and an expectation beyond every
+# object's maximum taken for met.
 import json
 import os
 import subprocess
@@ -12,6 +13,7 @@ from harness import probes
 from harness import xsession as xs
 
 CONTRADICTED = 3
+UNMET = 5
 
 
 def verdict(env, *args, fault=None):
@@ -123,6 +125,22 @@ class Offscreen(unittest.TestCase):
                 rows = [json.loads(line) for line in out]
                 self.assertEqual({r["context"] for r in rows}, {"EGL %s platform" % platform})
                 self.assert_rows_as_granted(rows, granted)
+
+    def test_an_expectation_beyond_the_maximum_is_not_met(self):
+        _, maximum = granted_by_probe(xs.env_for(self.display, LIBGL_ALWAYS_SOFTWARE="1"))
+        expected = 2 * max(maximum.values())
+        env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+        env["LIBGL_ALWAYS_SOFTWARE"] = "1"
+        status, out, err = verdict(env, "-o", "-e", str(expected))
+        self.assertEqual((status, err), (UNMET, ""))
+        self.assertEqual(out[-1], "Expected: at least %d samples, but renderbuffers offer at most %d and textures "
+                                  "at most %d" % (expected, maximum["renderbuffer"], maximum["texture"]))
+        status, out, err = verdict(env, "-o", "-j", "-e", str(expected))
+        rows = [json.loads(line) for line in out]
+        self.assertEqual({r["expected"] for r in rows}, {expected})
+        self.assertEqual([(r["kind"], r["asked"]) for r in rows if r["expectation_met"] is not None],
+                         [(kind, maximum[kind] + 1) for kind in ("renderbuffer", "texture")])
+        self.assertEqual({r["expectation_met"] for r in rows}, {None, False})
 
 
 if __name__ == "__main__":

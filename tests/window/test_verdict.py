@@ -2,7 +2,8 @@
 # GLX probe of the same display, the window's presented picture read alike; a driver that smooths
 # each frame at the swap, which only the presented picture shows, named in a contradiction; and each
 # picture it cannot judge, from a driver fault injected through the fault shim, said in one Verdict
-# line with status 4, never taken for agreement.
+# line with status 4, never taken for agreement; a sweep none of whose windows reaches -e's count held
+# to it all the same.
 import json
 import os
 import subprocess
@@ -69,6 +70,14 @@ class Verdict(unittest.TestCase):
             seen = str(max(1, r["gl_samples"]))
             self.assertEqual(line.split()[:6], [str(r["asked"]), str(r["configuration"]), "8", seen, seen,
                                                 "CONTRADICTION:"])
+
+    def test_a_sweep_that_asks_for_less_than_expected_is_held_to_it(self):
+        expected = 2 * max([16, *self.configs.values()])  # beyond every count the sweep asks for
+        in_effect = max(1, probes.expect_samples(self.configs))
+        status, out, err = verdict(self.display, "-a", "-e", str(expected))
+        self.assertEqual((status, err), (UNMET, ""))
+        self.assertEqual(out[-1], "Expected: at least %d samples, but %d take%s effect"
+                         % (expected, in_effect, "s" if in_effect == 1 else ""))
 
     def test_smoothing_added_at_the_swap_is_named(self):
         status, out, err = verdict(self.display, "-q", fault="present")
