@@ -118,6 +118,8 @@ class Verdict(unittest.TestCase):
     def test_what_cannot_be_judged_says_why(self):
         for fault, why in (("readback", "the driver refused to read the framebuffer back (GL error 0x0502)"),
                            ("nopixels", "jaggo's framebuffer has no pixels (a minimised window?)"),
+                           ("resolve", "the driver refused to make a renderbuffer to resolve the picture into "
+                                       "(GL error 0x0505)"),
                            ("closed", "the window was closed before it was judged")):
             with self.subTest(fault=fault):
                 status, out, err = verdict(self.display, "-q", fault=fault)
