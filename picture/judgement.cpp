@@ -11,7 +11,8 @@ Conclusion cannot_judge(const char* why) {
     return c;
 }
 
-Conclusion judge(int claimed, const Reading& left, const Reading& right, const char* reporter) {
+Conclusion judge(int claimed, const Reading& left, const Reading& right, const char* reporter,
+                 const char* forced) {
     // The left square is drawn with multisampling off: an honest driver leaves it without grey.
     // Any smoothing of it beyond strays is forced, whatever its levels; so is smoothing of the
     // right square under a claim of no multisampling. Only a right square whose levels fit no
@@ -44,16 +45,16 @@ Conclusion judge(int claimed, const Reading& left, const Reading& right, const c
         }
     }
     if (left.samples == 0) {
-        std::snprintf(left_says, sizeof left_says,
-                      "the left square's edges are smoothed although multisampling is off for it, with "
-                      "levels that fit no sample count: a filtered resolve or a post-process forces "
-                      "anti-aliasing");
-    } else if (left.samples != 1) {
         std::snprintf(
             left_says, sizeof left_says,
-            "the left square shows %d samples although multisampling is off for it: the driver or its "
-            "settings force anti-aliasing",
-            left.samples);
+            "the left square's edges are smoothed although multisampling is off for it, with "
+            "levels that fit no sample count: %s",
+            forced != nullptr ? forced : "a filtered resolve or a post-process forces anti-aliasing");
+    } else if (left.samples != 1) {
+        std::snprintf(left_says, sizeof left_says,
+                      "the left square shows %d samples although multisampling is off for it: %s",
+                      left.samples,
+                      forced != nullptr ? forced : "the driver or its settings force anti-aliasing");
     }
     Conclusion c{Outcome::contradiction, ""};
     if (*right_says != '\0' || *left_says != '\0') {
@@ -79,7 +80,7 @@ Conclusion judge(int claimed, const Reading& left, const Reading& right, const c
 }
 
 Judgement judge_picture(const Image& image, const Geometry& geometry, int claimed, const char* reporter,
-                        const Precision& precision) {
+                        const Precision& precision, const char* forced) {
     Judgement j{};
     j.precision = precision;
     j.squares = find_squares(image, precision);
@@ -92,7 +93,7 @@ Judgement judge_picture(const Image& image, const Geometry& geometry, int claime
     if (j.why_not_as_drawn != nullptr) {
         j.conclusion = cannot_judge(j.why_not_as_drawn);
     } else {
-        j.conclusion = judge(claimed, j.left, j.right, reporter);
+        j.conclusion = judge(claimed, j.left, j.right, reporter, forced);
     }
     return j;
 }

@@ -24,9 +24,11 @@ struct Conclusion {
 // words: "the renderbuffer") claims; left and right are the squares' readings. Smoothing the left
 // square beyond strays (samples other than 1), or the right one under a claim of no multisampling,
 // is a contradiction whatever its levels; a right square whose levels fit no count under a claim of
-// N is left unjudged, in words of what was seen.
-Conclusion judge(int claimed, const Reading& left, const Reading& right,
-                 const char* reporter = "the context");
+// N is left unjudged, in words of what was seen. forced, where given, says why the left square's
+// smoothing is forced in the reporter's case ("glDisable(GL_MULTISAMPLE) was not honoured for the
+// renderbuffer"); by default it is said as a window's is: the driver or its settings.
+Conclusion judge(int claimed, const Reading& left, const Reading& right, const char* reporter = "the context",
+                 const char* forced = nullptr);
 
 // The conclusion when no picture could be had or read, and why.
 Conclusion cannot_judge(const char* why);
@@ -44,7 +46,8 @@ struct Judgement {
 // precision is the bits each channel of the framebuffer stores: 8 for objects of GL_RGBA8, what
 // the context says of a window's.
 Judgement judge_picture(const Image& image, const Geometry& geometry, int claimed,
-                        const char* reporter = "the context", const Precision& precision = {});
+                        const char* reporter = "the context", const Precision& precision = {},
+                        const char* forced = nullptr);
 
 // "Edges: left square N intermediate pixels, right square M" and
 // "Coverage: left square ..., right square ...", into out (cut to size).

@@ -52,6 +52,7 @@ int main(int argc, char** argv) {
             verdict::WindowResult result;
             result.asked = samples;
             result.platform.glfw = glfwGetVersionString();
+            result.expectation.at_least = settings.expected;
             verdict::could_not_open(&result);
             verdict::print_json(result);
         }

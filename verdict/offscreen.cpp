@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <string>
 
 #include "app/scene.h"
 #include "app/scene_layout.h"
@@ -83,6 +85,19 @@ void conclude(OffscreenResult* result, const char* why, Status status) {
     result->status = status;
 }
 
+// Whether the driver answered the step just taken with an error; if so, the row says which step
+// it refused and goes unjudged. The errors of earlier steps were read after each, so this one is
+// the step's own.
+bool refused_step(const char* step, OffscreenResult* result) {
+    const GLenum error = glGetError();
+    if (error == GL_NO_ERROR) return false;
+    char why[200];
+    std::snprintf(why, sizeof why, "the driver refused %s (%s, 0x%04X)", step, error_name(error),
+                  static_cast<unsigned>(error));
+    conclude(result, why, unjudged);
+    return true;
+}
+
 // Makes the object's storage with the requested count; the object is bound to its target. Returns
 // the error the driver answered with.
 GLenum make_storage(ObjectKind kind, GLuint object, std::int32_t asked) {
@@ -126,12 +141,7 @@ void draw_and_judge(GLuint framebuffer, Pixels* pixels, OffscreenResult* result)
         return;
     }
     draw_scene(offscreen_width, offscreen_height, judged_degrees / scene::degrees_per_second);
-    if (const GLenum error = glGetError(); error != GL_NO_ERROR) {
-        std::snprintf(why, sizeof why, "the driver refused to draw into it (%s, 0x%04X)", error_name(error),
-                      static_cast<unsigned>(error));
-        conclude(result, why, unjudged);
-        return;
-    }
+    if (refused_step("to draw into it", result)) return;
     picture::Image image{};
     if (const char* refused =
             read_back_framebuffer(framebuffer, offscreen_width, offscreen_height, pixels, &image)) {
@@ -140,14 +150,36 @@ void draw_and_judge(GLuint framebuffer, Pixels* pixels, OffscreenResult* result)
     }
     result->pictured = true;
     const char* reporter = result->kind == ObjectKind::renderbuffer ? "the renderbuffer" : "the texture";
-    result->judged = picture::judge_picture(image, scene_geometry, result->granted, reporter);
+    // The left square's smoothing in an object of the program's own is no control panel's doing:
+    // such a setting reaches the window's framebuffer, not the objects an application makes.
+    char forced[120];
+    std::snprintf(forced, sizeof forced, "glDisable(GL_MULTISAMPLE) was not honoured for %s", reporter);
+    result->judged = picture::judge_picture(image, scene_geometry, result->granted, reporter, {}, forced);
     result->status = status_of(result->judged.conclusion.outcome);
+}
+
+// OpenGL grants a count within the limit at least the samples asked (a single-sampled object
+// draws with one). Fewer is a contradiction, whatever the picture shows; a contradiction the
+// picture shows too is said after it.
+void hold_to_the_count_asked(OffscreenResult* result) {
+    if (result->beyond_maximum || std::max(result->granted, 1) >= result->asked) return;
+    picture::Conclusion& c = result->judged.conclusion;
+    char picture_says[sizeof c.text] = "";
+    constexpr char prefix[] = "CONTRADICTION: ";
+    if (c.outcome == picture::Outcome::contradiction && std::strncmp(c.text, prefix, sizeof prefix - 1) == 0)
+        std::snprintf(picture_says, sizeof picture_says, "; %s", c.text + sizeof prefix - 1);
+    c.outcome = picture::Outcome::contradiction;
+    std::snprintf(c.text, sizeof c.text,
+                  "%sasked for %d samples, granted %d (OpenGL grants at least the count asked)%s", prefix,
+                  result->asked, result->granted, picture_says);
+    result->status = contradiction;
 }
 
 OffscreenResult judge_object(const KindLimits& limits, std::int32_t asked, Pixels* pixels) {
     OffscreenResult result;
     result.kind = limits.kind;
     result.asked = asked;
+    result.beyond_maximum = asked > limits.limit;
     clear_errors();
     GLuint framebuffer = 0;
     GLuint object = 0;
@@ -166,18 +198,23 @@ OffscreenResult judge_object(const KindLimits& limits, std::int32_t asked, Pixel
     } else if (error != GL_NO_ERROR) {
         // Beyond the limit a refusal is what OpenGL asks for; within it, it breaks the driver's own
         // word, and the count goes unjudged.
-        const bool expected = asked > limits.limit;
         result.judged.conclusion.outcome = picture::Outcome::unjudged;
         std::snprintf(result.judged.conclusion.text, sizeof result.judged.conclusion.text,
                       "refused (%s, 0x%04X) %s", error_name(error), static_cast<unsigned>(error),
-                      expected ? "beyond the maximum" : "within the maximum");
-        result.status = expected ? agrees : unjudged;
+                      result.beyond_maximum ? "beyond the maximum" : "within the maximum");
+        result.status = result.beyond_maximum ? agrees : unjudged;
     } else {
-        result.made = true;
         result.granted = samples_of(limits.kind);
-        glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-        attach(limits.kind, object);
-        draw_and_judge(framebuffer, pixels, &result);
+        if (!refused_step("to tell its samples", &result)) {
+            result.made = true;
+            glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+            if (!refused_step("to bind a framebuffer for it", &result)) {
+                attach(limits.kind, object);
+                if (!refused_step("to attach it to its framebuffer", &result))
+                    draw_and_judge(framebuffer, pixels, &result);
+            }
+            hold_to_the_count_asked(&result);
+        }
     }
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     if (limits.kind == ObjectKind::renderbuffer) {
@@ -231,12 +268,40 @@ OffscreenRun judge_offscreen(Pixels* pixels) {
 }
 
 void hold_offscreen_to_expectation(OffscreenRun* run, std::int32_t at_least) {
-    if (run->unavailable != nullptr) return;
+    run->expected = at_least;
+    if (run->unavailable != nullptr || at_least <= 0) return;
     for (OffscreenResult& r : run->results) {
-        if (!r.made || r.asked < at_least) continue;
-        r.expectation = hold_to_expectation(at_least, r.judged.right.samples, &r.status);
+        r.expectation.at_least = at_least;
+        if (r.made && r.asked >= at_least)
+            r.expectation = hold_to_expectation(at_least, r.judged.right.samples, &r.status);
+    }
+    // No count asked of a kind whose limit is below at_least reaches it: its last row stands for
+    // the kind. Made, it is held to what it shows; refused, nothing it could have takes effect.
+    for (const KindLimits& k : run->kinds) {
+        if (k.unavailable != nullptr || k.limit >= at_least) continue;
+        const auto last = std::find_if(run->results.rbegin(), run->results.rend(),
+                                       [&](const OffscreenResult& r) { return r.kind == k.kind; });
+        if (last == run->results.rend() || (last->made && last->asked >= at_least)) continue;  // held above
+        last->expectation =
+            hold_to_expectation(at_least, last->made ? last->judged.right.samples : 0, &last->status);
     }
     run->status = gravest(*run);
+}
+
+void offscreen_expectation_line(const OffscreenRun& run, char* out, std::size_t size) {
+    if (size == 0) return;
+    out[0] = '\0';
+    if (run.unavailable != nullptr || run.expected <= 0) return;
+    std::string short_of;
+    for (const KindLimits& k : run.kinds) {
+        if (k.unavailable != nullptr || k.limit >= run.expected) continue;
+        short_of += short_of.empty() ? std::string(kind_name(k.kind)) + "s offer"
+                                     : std::string(" and ") + kind_name(k.kind) + "s";
+        short_of += " at most " + std::to_string(k.limit);
+    }
+    if (short_of.empty()) return;
+    std::snprintf(out, size, "Expected: at least %d %s, but %s", run.expected,
+                  run.expected == 1 ? "sample" : "samples", short_of.c_str());
 }
 
 }  // namespace jaggo::verdict

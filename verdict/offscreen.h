@@ -2,6 +2,7 @@
 // sample count, drawn into, resolved, read back and held against the samples each object reports.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -39,7 +40,8 @@ const char* kind_name(ObjectKind kind);
 struct OffscreenResult {
     ObjectKind kind = ObjectKind::renderbuffer;
     std::int32_t asked = 0;       // the samples requested
-    bool made = false;            // the object's storage was made: granted holds its samples
+    bool beyond_maximum = false;  // asked is more than the kind's limit
+    bool made = false;            // the object's storage was made and its samples read: granted holds them
     std::int32_t granted = 0;     // GL_RENDERBUFFER_SAMPLES or GL_TEXTURE_SAMPLES
     bool pictured = false;        // a picture was read back and analysed: judged holds its readings
     picture::Judgement judged{};  // its conclusion is set in any case
@@ -63,7 +65,8 @@ struct OffscreenRun {
     const char* unavailable = nullptr;  // why nothing could be judged (no framebuffer objects), or nullptr
     KindLimits kinds[2];                // the renderbuffers' and the textures', in that order
     std::vector<OffscreenResult> results;
-    Status status = unjudged;  // the gravest of the results', or unjudged when nothing could be judged
+    std::int32_t expected = 0;  // -e's count, the run was held to; 0 where none was asked for
+    Status status = unjudged;   // the gravest of the results', or unjudged when nothing could be judged
 };
 
 // The objects are drawn at the size of the window the scene asks for.
@@ -76,13 +79,22 @@ constexpr int offscreen_height = scene::window_height;
 // Each object is made, its samples read, the scene drawn into it at the judged angle, resolved by
 // glBlitFramebuffer into a single-sampled renderbuffer, read into pixels (grown once, to the
 // objects' size) and judged against its samples. A count the driver refuses beyond its limit is
-// a row that says so, with status agrees; a refusal within the limit, an out-of-memory error, an
-// incomplete framebuffer or a refused read-back is a row that says why, with status unjudged.
-// Leaves the window's framebuffer bound.
+// a row that says so, with status agrees; one it accepts there is judged like any other. An object
+// granted fewer samples than asked within the limit is a contradiction: OpenGL grants at least
+// the count asked. A refusal within the limit, an out-of-memory error, an error from any step
+// (named by the step), an incomplete framebuffer or a refused read-back is a row that says why,
+// with status unjudged. Leaves the window's framebuffer bound.
 OffscreenRun judge_offscreen(Pixels* pixels);
 
 // Holds the objects asked for at_least samples or more to it (verdict/expectation.h); a refused
-// count is not held. The run's status follows. at_least 0 holds nothing.
+// count is not held. A kind whose limit is below at_least cannot meet it: its last row (the one
+// beyond the limit) is held to it, and falls short even where it was refused. Every object
+// carries at_least, held or not. The run's status follows. at_least 0 holds nothing.
 void hold_offscreen_to_expectation(OffscreenRun* run, std::int32_t at_least);
+
+// "Expected: at least 8 samples, but renderbuffers offer at most 4 and textures at most 4": the
+// kinds whose limit falls below the run's expectation, into out (cut to size); empty where none
+// does, or none was expected.
+void offscreen_expectation_line(const OffscreenRun& run, char* out, std::size_t size);
 
 }  // namespace jaggo::verdict

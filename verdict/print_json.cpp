@@ -102,6 +102,7 @@ json offscreen_object(const OffscreenRun& run, const KindLimits& k) {
     object["platform"] = platform(run.platform);
     if (k.unavailable == nullptr && run.unavailable == nullptr) object["max_samples"] = k.limit;
     if (!run.renderer.empty()) object["renderer"] = run.renderer;
+    if (run.expected > 0) object["expected"] = run.expected;
     return object;
 }
 

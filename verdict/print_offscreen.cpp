@@ -23,9 +23,10 @@ std::string limits_text(const KindLimits& k) {
 }
 
 std::vector<std::string> row(const OffscreenResult& r) {
+    std::string said = verdict_cell(r.status, r.made, r.judged.conclusion, r.expectation);
+    if (r.made && r.beyond_maximum) said += " (beyond the maximum, accepted)";
     return {kind_name(r.kind), cell(r.asked), r.made ? cell(r.granted) : "-",
-            samples_cell(r.pictured, r.judged.right),
-            verdict_cell(r.status, r.made, r.judged.conclusion, r.expectation)};
+            samples_cell(r.pictured, r.judged.right), said};
 }
 
 }  // namespace
@@ -46,6 +47,10 @@ void print_offscreen_lines(const OffscreenRun& run) {
     }
     for (const OffscreenResult& r : run.results) rows.push_back(row(r));
     print_columns(rows, true);
+    char line[200];
+    offscreen_expectation_line(run, line, sizeof line);
+    if (line[0] != '\0') std::printf("%s\n", line);
+    std::fflush(stdout);
 }
 
 }  // namespace jaggo::verdict

@@ -38,33 +38,37 @@ GLenum read_pixels(int width, int height, Pixels* pixels) {
     return glGetError();
 }
 
-// The source framebuffer (0: the window's back buffer) resolved into a renderbuffer of its size
-// and read from there; the window's framebuffer is bound again afterwards, and the two objects
-// deleted.
+// The source framebuffer (0: the window's back buffer) resolved into renderbuffer, given storage of
+// its size and attached to framebuffer, and read from there. Each step's error is read after it,
+// so that a refusal is named by the step the driver refused.
+const char* resolve_into(GLuint source, GLuint framebuffer, GLuint renderbuffer, int width, int height,
+                         Pixels* pixels) {
+    glBindRenderbuffer(GL_RENDERBUFFER, renderbuffer);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
+    GLenum error = glGetError();
+    if (error != GL_NO_ERROR) return refused("make a renderbuffer to resolve the picture into", error);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
+    glFramebufferRenderbuffer(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, renderbuffer);
+    if (glCheckFramebufferStatus(GL_DRAW_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
+        return "the driver could not make a framebuffer to resolve the picture into";
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, source);
+    glBlitFramebuffer(0, 0, width, height, 0, 0, width, height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    error = glGetError();
+    if (error != GL_NO_ERROR) return refused("resolve the framebuffer's samples", error);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
+    error = read_pixels(width, height, pixels);
+    if (error != GL_NO_ERROR) return refused("read the framebuffer back", error);
+    return nullptr;
+}
+
+// resolve_into two objects of its own; the window's framebuffer is bound again afterwards, and the
+// two objects deleted.
 const char* resolve_and_read(GLuint source, int width, int height, Pixels* pixels) {
     GLuint framebuffer = 0;
     GLuint renderbuffer = 0;
     glGenFramebuffers(1, &framebuffer);
     glGenRenderbuffers(1, &renderbuffer);
-    glBindRenderbuffer(GL_RENDERBUFFER, renderbuffer);
-    glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
-    glFramebufferRenderbuffer(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, renderbuffer);
-    const char* why = nullptr;
-    if (glCheckFramebufferStatus(GL_DRAW_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
-        why = "the driver could not make a framebuffer to resolve the picture into";
-    } else {
-        glBindFramebuffer(GL_READ_FRAMEBUFFER, source);
-        glBlitFramebuffer(0, 0, width, height, 0, 0, width, height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
-        GLenum error = glGetError();
-        if (error != GL_NO_ERROR) {
-            why = refused("resolve the framebuffer's samples", error);
-        } else {
-            glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
-            error = read_pixels(width, height, pixels);
-            if (error != GL_NO_ERROR) why = refused("read the framebuffer back", error);
-        }
-    }
+    const char* why = resolve_into(source, framebuffer, renderbuffer, width, height, pixels);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     glBindRenderbuffer(GL_RENDERBUFFER, 0);
     glDeleteRenderbuffers(1, &renderbuffer);

@@ -84,6 +84,19 @@ void print_table(const OfferedSamples& offered, const std::vector<std::int32_t>&
     print_columns(rows, false);
 }
 
+// Where no window was asked for expected samples or more, none was held to it: the run is, against
+// the most samples any window shows, through its last window (the one asked for the most), before
+// that one is printed.
+void hold_the_most_shown(std::int32_t expected, std::vector<WindowResult>* results) {
+    std::int32_t most = 0;
+    for (const WindowResult& r : *results) {
+        if (r.asked >= expected) return;
+        if (r.pictured) most = std::max(most, r.judged.right.samples);
+    }
+    WindowResult& last = results->back();
+    last.expectation = hold_to_expectation(expected, most, &last.status);
+}
+
 }  // namespace
 
 Status sweep(const Settings& settings, OffscreenRun* offscreen) {
@@ -97,6 +110,7 @@ Status sweep(const Settings& settings, OffscreenRun* offscreen) {
             judge_count(counts[i], &pixels, i == 0 ? &offered : nullptr, i == 0 ? offscreen : nullptr));
         WindowResult& result = results.back();
         result.offered = offered;
+        result.expectation.at_least = settings.expected;
         if (result.asked >= settings.expected) {
             result.expectation =
                 hold_to_expectation(settings.expected, result.judged.right.samples, &result.status);
@@ -110,9 +124,16 @@ Status sweep(const Settings& settings, OffscreenRun* offscreen) {
             }
             std::sort(counts.begin() + 1, counts.end());
         }
+        if (i + 1 == counts.size()) hold_the_most_shown(settings.expected, &results);
         if (settings.json) print_json(result);
     }
-    if (!settings.json) print_table(offered, counts, results);
+    if (!settings.json) {
+        print_table(offered, counts, results);
+        char line[200];
+        expectation_line(results.back().expectation, line, sizeof line);
+        if (line[0] != '\0' && results.back().asked < settings.expected) std::printf("%s\n", line);
+        std::fflush(stdout);
+    }
 
     Status status = agrees;
     for (const WindowResult& r : results) status = graver(status, r.status);

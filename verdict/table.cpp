@@ -24,6 +24,10 @@ void print_columns(const Rows& rows, bool first_left) {
 
 std::string verdict_cell(Status status, bool judged, const picture::Conclusion& conclusion,
                          const Expectation& expectation) {
+    if (status == unmet_expectation && !judged) {
+        return conclusion.text + (", so fewer than the " + std::to_string(expectation.at_least)) +
+               " samples expected can be had";
+    }
     if (status == unmet_expectation) {
         return "agrees, but fewer than the " + std::to_string(expectation.at_least) +
                " samples expected take effect";

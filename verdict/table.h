@@ -19,7 +19,9 @@ using Rows = std::vector<std::vector<std::string>>;
 void print_columns(const Rows& rows, bool first_left);
 
 // A row's verdict: "agrees" for a judged picture that agrees, the shortfall where an agreeing
-// picture falls below -e's count, else the conclusion's own words.
+// picture falls below -e's count (or, where nothing was judged, the conclusion's words and the
+// shortfall: "refused ... beyond the maximum, so fewer than the 8 samples expected can be had"),
+// else the conclusion's own words.
 std::string verdict_cell(Status status, bool judged, const picture::Conclusion& conclusion,
                          const Expectation& expectation);
 

@@ -14,6 +14,10 @@
 // and 5, and glReadPixels hands back each channel rounded to those bits and shifted up to 8 (white
 // reads 248/252/248), as an honest driver with such a framebuffer may. It is a window's fault: an
 // offscreen object's picture, read through glReadPixels too, would be rounded alike.
+// =shortgrant makes every multisampled renderbuffer single-sampled whatever it asks for, as a driver
+// that quietly grants fewer samples than asked does; the renderbuffer then reports what it has.
+// =resolve makes glRenderbufferStorage (single-sampled storage, which only the resolve of a picture
+// makes) report GL_OUT_OF_MEMORY after it has made the storage, as a driver short of memory may.
 #include <dlfcn.h>
 
 #include <cstddef>
@@ -110,6 +114,29 @@ void JAGGO_APIENTRY read_pixels_of_565(GLint x, GLint y, GLsizei width, GLsizei 
     }
 }
 
+glRenderbufferStorageMultisample_proc real_renderbuffer_storage = nullptr;
+
+void JAGGO_APIENTRY renderbuffer_storage_single_sampled(GLenum target, GLsizei, GLenum format, GLsizei width,
+                                                        GLsizei height) {
+    real_renderbuffer_storage(target, 0, format, width, height);
+}
+
+glRenderbufferStorage_proc real_plain_storage = nullptr;
+bool storage_refused = false;
+
+void JAGGO_APIENTRY plain_storage_out_of_memory(GLenum target, GLenum format, GLsizei width, GLsizei height) {
+    real_plain_storage(target, format, width, height);
+    storage_refused = true;
+}
+
+GLenum JAGGO_APIENTRY get_error_after_storage() {
+    if (storage_refused) {
+        storage_refused = false;
+        return GL_OUT_OF_MEMORY;
+    }
+    return real_get_error();
+}
+
 bool fault_is(const char* name) {
     const char* fault = std::getenv("JAGGO_GL_FAULT");
     return fault != nullptr && std::strcmp(fault, name) == 0;
@@ -150,6 +177,18 @@ extern "C" GLProc glfwGetProcAddress(const char* name) {
     if (std::strcmp(fault, "objects") == 0 && std::strcmp(name, "glGetTexLevelParameteriv") == 0) {
         real_texture_parameter = reinterpret_cast<glGetTexLevelParameteriv_proc>(address);
         return reinterpret_cast<GLProc>(&texture_claiming_8_samples);
+    }
+    if (std::strcmp(fault, "shortgrant") == 0 && std::strcmp(name, "glRenderbufferStorageMultisample") == 0) {
+        real_renderbuffer_storage = reinterpret_cast<glRenderbufferStorageMultisample_proc>(address);
+        return reinterpret_cast<GLProc>(&renderbuffer_storage_single_sampled);
+    }
+    if (std::strcmp(fault, "resolve") == 0 && std::strcmp(name, "glRenderbufferStorage") == 0) {
+        real_plain_storage = reinterpret_cast<glRenderbufferStorage_proc>(address);
+        return reinterpret_cast<GLProc>(&plain_storage_out_of_memory);
+    }
+    if (std::strcmp(fault, "resolve") == 0 && std::strcmp(name, "glGetError") == 0) {
+        real_get_error = reinterpret_cast<glGetError_proc>(address);
+        return reinterpret_cast<GLProc>(&get_error_after_storage);
     }
     if (std::strcmp(fault, "readback") == 0 && std::strcmp(name, "glReadPixels") == 0) {
         return reinterpret_cast<GLProc>(&read_nothing);

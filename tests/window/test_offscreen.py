@@ -1,7 +1,9 @@
 # jaggo tests: jaggo-verdict -o. Offscreen objects judged against anything but the samples the driver
 # grants them (the GLX probe's own context asks the same driver), a driver whose objects report
-# samples they do not draw (the fault shim's lying objects) passing as agreement, and a run without a
-# display that tries a window or fails to reach EGL's device or surfaceless platform.
+# samples they do not draw (the fault shim's lying objects) passing as agreement, fewer samples granted
+# than asked or a glDisable(GL_MULTISAMPLE) ignored going unnamed, a run without a display that tries
+# a window or fails to reach EGL's device or surfaceless platform, and an expectation beyond every
+# object's maximum taken for met.
 import json
 import os
 import subprocess
@@ -11,6 +13,7 @@ from harness import probes
 from harness import xsession as xs
 
 CONTRADICTED = 3
+UNMET = 5
 
 
 def verdict(env, *args, fault=None):
@@ -83,6 +86,31 @@ class Offscreen(unittest.TestCase):
             self.assertEqual((granted, seen, said), ("8", "4", "CONTRADICTION: the %s reports 8 samples, but the "
                                                                 "right square shows 4 samples" % kind))
 
+    def test_what_the_driver_does_wrong_is_said_in_the_objects_rows(self):
+        env = xs.env_for(self.display, LIBGL_ALWAYS_SOFTWARE="1")
+        _, maximum = granted_by_probe(env)
+        # A driver that grants single-sampled renderbuffers whatever is asked: short of every count
+        # but 1 within the maximum, and accepting the count beyond it.
+        status, out, _ = verdict(env, "-q", "-o", fault="shortgrant")
+        self.assertEqual(status, CONTRADICTED)
+        rows = {tuple(line.split()[:2]): line.split(None, 4)[4] for line in out if line.startswith("renderbuffer ")}
+        self.assertEqual(len(rows), maximum["renderbuffer"] + 1)
+        for asked in range(2, maximum["renderbuffer"] + 1):
+            self.assertEqual(rows[("renderbuffer", str(asked))], "CONTRADICTION: asked for %d samples, granted 0 "
+                             "(OpenGL grants at least the count asked)" % asked)
+        self.assertEqual(rows[("renderbuffer", str(maximum["renderbuffer"] + 1))],
+                         "agrees (beyond the maximum, accepted)")
+        # A driver that ignores glDisable(GL_MULTISAMPLE): no control panel reaches the objects.
+        status, out, _ = verdict(env, "-q", "-o", fault="disable")
+        self.assertEqual(status, CONTRADICTED)
+        said = [line.split(None, 4)[4] for line in out if line.startswith(("renderbuffer ", "texture "))
+                and "refused" not in line]
+        self.assertEqual(len(said), sum(maximum.values()))
+        for line in said:
+            self.assertRegex(line, r"^CONTRADICTION: the left square shows \d+ samples although multisampling is "
+                                   r"off for it: glDisable\(GL_MULTISAMPLE\) was not honoured for the "
+                                   r"(renderbuffer|texture)$")
+
     def test_without_a_display_egl_makes_the_context(self):
         granted, _ = granted_by_probe(xs.env_for(self.display, LIBGL_ALWAYS_SOFTWARE="1"))
         env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
@@ -97,6 +125,22 @@ class Offscreen(unittest.TestCase):
                 rows = [json.loads(line) for line in out]
                 self.assertEqual({r["context"] for r in rows}, {"EGL %s platform" % platform})
                 self.assert_rows_as_granted(rows, granted)
+
+    def test_an_expectation_beyond_the_maximum_is_not_met(self):
+        _, maximum = granted_by_probe(xs.env_for(self.display, LIBGL_ALWAYS_SOFTWARE="1"))
+        expected = 2 * max(maximum.values())
+        env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+        env["LIBGL_ALWAYS_SOFTWARE"] = "1"
+        status, out, err = verdict(env, "-o", "-e", str(expected))
+        self.assertEqual((status, err), (UNMET, ""))
+        self.assertEqual(out[-1], "Expected: at least %d samples, but renderbuffers offer at most %d and textures "
+                                  "at most %d" % (expected, maximum["renderbuffer"], maximum["texture"]))
+        status, out, err = verdict(env, "-o", "-j", "-e", str(expected))
+        rows = [json.loads(line) for line in out]
+        self.assertEqual({r["expected"] for r in rows}, {expected})
+        self.assertEqual([(r["kind"], r["asked"]) for r in rows if r["expectation_met"] is not None],
+                         [(kind, maximum[kind] + 1) for kind in ("renderbuffer", "texture")])
+        self.assertEqual({r["expectation_met"] for r in rows}, {None, False})
 
 
 if __name__ == "__main__":

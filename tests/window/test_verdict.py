@@ -2,7 +2,8 @@
 # GLX probe of the same display, the window's presented picture read alike; a driver that smooths
 # each frame at the swap, which only the presented picture shows, named in a contradiction; a 16-bit
 # framebuffer's picture read at its own bits; and each picture it cannot judge, from a driver fault
-# injected through the fault shim, said in one Verdict line with status 4, never taken for agreement.
+# injected through the fault shim, said in one Verdict line with status 4, never taken for agreement;
+# a sweep none of whose windows reaches -e's count held to it all the same.
 import json
 import os
 import subprocess
@@ -70,6 +71,14 @@ class Verdict(unittest.TestCase):
             self.assertEqual(line.split()[:6], [str(r["asked"]), str(r["configuration"]), "8", seen, seen,
                                                 "CONTRADICTION:"])
 
+    def test_a_sweep_that_asks_for_less_than_expected_is_held_to_it(self):
+        expected = 2 * max([16, *self.configs.values()])  # beyond every count the sweep asks for
+        in_effect = max(1, probes.expect_samples(self.configs))
+        status, out, err = verdict(self.display, "-a", "-e", str(expected))
+        self.assertEqual((status, err), (UNMET, ""))
+        self.assertEqual(out[-1], "Expected: at least %d samples, but %d take%s effect"
+                         % (expected, in_effect, "s" if in_effect == 1 else ""))
+
     def test_smoothing_added_at_the_swap_is_named(self):
         status, out, err = verdict(self.display, "-q", fault="present")
         self.assertEqual((status, err), (CONTRADICTED, ""))
@@ -123,6 +132,8 @@ class Verdict(unittest.TestCase):
         # the first frame's readings are not what the verdict stands on.
         for fault, why in (("readback", refused), ("laterreadback", refused),
                            ("nopixels", "jaggo's framebuffer has no pixels (a minimised window?)"),
+                           ("resolve", "the driver refused to make a renderbuffer to resolve the picture into "
+                                       "(GL error 0x0505)"),
                            ("closed", "the window was closed before it was judged")):
             with self.subTest(fault=fault):
                 status, out, err = verdict(self.display, "-q", fault=fault)
