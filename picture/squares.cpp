@@ -79,7 +79,7 @@ Square find_square(const Image& image, int x0, int x1) {
             if (x > s.right) s.right = x;
             if (y < s.top) s.top = y;
             s.bottom = y;
-            if (brightest != 255) ++s.intermediate;
+            if (intermediate(p)) ++s.intermediate;
         }
     }
     return s;
@@ -91,6 +91,12 @@ double pixels(double length, int height) {
 }
 
 }  // namespace
+
+bool intermediate(const std::uint8_t* pixel) {
+    int brightest = pixel[0] > pixel[1] ? pixel[0] : pixel[1];
+    brightest = brightest > pixel[2] ? brightest : pixel[2];
+    return brightest != 0 && brightest != 255;
+}
 
 Squares find_squares(const Image& image) {
     const int half = image.width / 2;
