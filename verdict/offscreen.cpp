@@ -9,6 +9,7 @@
 #include "app/scene_layout.h"
 #include "gl_loader/gl.h"
 #include "verdict/judge_window.h"
+#include "verdict/pictures.h"
 
 namespace jaggo::verdict {
 
@@ -115,8 +116,9 @@ void attach(ObjectKind kind, GLuint object) {
     }
 }
 
-// What the object of that count showed, once made and attached to framebuffer (bound).
-void draw_and_judge(GLuint framebuffer, Pixels* pixels, OffscreenResult* result) {
+// What the object of that count showed, once made and attached to framebuffer (bound); with a
+// folder, its pictures are written there before the buffer is read into again.
+void draw_and_judge(GLuint framebuffer, Pixels* pixels, PictureFolder* folder, OffscreenResult* result) {
     char why[200];
     const GLenum completeness = glCheckFramebufferStatus(GL_FRAMEBUFFER);
     if (completeness != GL_FRAMEBUFFER_COMPLETE) {
@@ -142,12 +144,14 @@ void draw_and_judge(GLuint framebuffer, Pixels* pixels, OffscreenResult* result)
     const char* reporter = result->kind == ObjectKind::renderbuffer ? "the renderbuffer" : "the texture";
     result->judged = picture::judge_picture(image, scene_geometry, result->granted, reporter);
     result->status = status_of(result->judged.conclusion.outcome);
+    if (folder != nullptr) write_object_pictures(image, folder, result);
 }
 
-OffscreenResult judge_object(const KindLimits& limits, std::int32_t asked, Pixels* pixels) {
+OffscreenResult judge_object(const KindLimits& limits, std::int32_t asked, Pixels* pixels, PictureFolder* folder) {
     OffscreenResult result;
     result.kind = limits.kind;
     result.asked = asked;
+    if (folder != nullptr) result.pictures.emplace();
     clear_errors();
     GLuint framebuffer = 0;
     GLuint object = 0;
@@ -177,7 +181,7 @@ OffscreenResult judge_object(const KindLimits& limits, std::int32_t asked, Pixel
         result.granted = samples_of(limits.kind);
         glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
         attach(limits.kind, object);
-        draw_and_judge(framebuffer, pixels, &result);
+        draw_and_judge(framebuffer, pixels, folder, &result);
     }
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     if (limits.kind == ObjectKind::renderbuffer) {
@@ -207,7 +211,7 @@ const char* kind_name(ObjectKind kind) {
     return kind == ObjectKind::renderbuffer ? "renderbuffer" : "texture";
 }
 
-OffscreenRun judge_offscreen(Pixels* pixels) {
+OffscreenRun judge_offscreen(Pixels* pixels, PictureFolder* folder) {
     OffscreenRun run;
     run.kinds[1].kind = ObjectKind::texture;
     if (const GLubyte* renderer = glGetString(GL_RENDERER))
@@ -224,7 +228,7 @@ OffscreenRun judge_offscreen(Pixels* pixels) {
     for (const KindLimits& limits : run.kinds) {
         if (limits.unavailable != nullptr) continue;
         for (const std::int32_t asked : counts_for(limits))
-            run.results.push_back(judge_object(limits, asked, pixels));
+            run.results.push_back(judge_object(limits, asked, pixels, folder));
     }
     run.status = gravest(run);
     return run;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,8 @@
 
 namespace jaggo::verdict {
 
+struct PictureFolder;
+
 enum class ObjectKind { renderbuffer, texture };
 
 // "renderbuffer" or "texture", as the rows and the JSON objects name them.
@@ -45,6 +48,7 @@ struct OffscreenResult {
     picture::Judgement judged{};  // its conclusion is set in any case
     Expectation expectation{};    // -e's, where asked
     Status status = unjudged;
+    std::optional<std::vector<std::string>> pictures;  // with -p: the files written of it
 };
 
 // The limit of one kind of object.
@@ -78,8 +82,9 @@ constexpr int offscreen_height = scene::window_height;
 // objects' size) and judged against its samples. A count the driver refuses beyond its limit is
 // a row that says so, with status agrees; a refusal within the limit, an out-of-memory error, an
 // incomplete framebuffer or a refused read-back is a row that says why, with status unjudged.
+// With a folder (-p), each object's pictures are written there as soon as it is judged.
 // Leaves the window's framebuffer bound.
-OffscreenRun judge_offscreen(Pixels* pixels);
+OffscreenRun judge_offscreen(Pixels* pixels, PictureFolder* folder = nullptr);
 
 // Holds the objects asked for at_least samples or more to it (verdict/expectation.h); a refused
 // count is not held. The run's status follows. at_least 0 holds nothing.

@@ -4,6 +4,7 @@
 
 #include "verdict/offscreen.h"
 #include "verdict/options.h"
+#include "verdict/pictures.h"
 
 namespace jaggo::verdict {
 
@@ -16,8 +17,10 @@ constexpr int fixed_counts[] = {0, 2, 4, 8, 16};
 // read), and the verdict; with settings.json, one JSON object a window instead, as each is judged.
 // The counts asked for settings.expected samples or more are held to it. With offscreen, the
 // offscreen objects are judged into it in the first window's context (left as it was where that
-// window could not be opened), for the caller to print after the table. GLFW must be initialised.
+// window could not be opened), for the caller to print after the table. With pictures (-p), each
+// window's pictures, and its offscreen objects', are written there as soon as it is judged. GLFW must be
+// initialised.
 // Returns the run's status: the gravest of its windows' (verdict/status.h).
-Status sweep(const Settings& settings, OffscreenRun* offscreen = nullptr);
+Status sweep(const Settings& settings, OffscreenRun* offscreen = nullptr, PictureFolder* pictures = nullptr);
 
 }  // namespace jaggo::verdict

@@ -72,7 +72,7 @@ class CommandLine(unittest.TestCase):
                 self.assertEqual((r.stdout, r.stderr, r.returncode),
                                  ("jaggo-verdict %s\n" % os.environ["JAGGO_VERSION"], "", 0))
         # Usage errors: the usage on standard error alone, nothing on standard output, status 2.
-        for args in (["-y"], ["-s"], ["-e"], ["--helpful"], ["-j", "-z"]):
+        for args in (["-y"], ["-s"], ["-e"], ["-p"], ["--helpful"], ["-j", "-z"], ["-q", "-p", ""]):
             with self.subTest(args=args):
                 r = run(*args, program=verdict)
                 self.assertEqual((r.stdout, r.stderr, r.returncode), ("", usage, 2))
