@@ -147,7 +147,8 @@ void draw_and_judge(GLuint framebuffer, Pixels* pixels, PictureFolder* folder, O
     if (folder != nullptr) write_object_pictures(image, folder, result);
 }
 
-OffscreenResult judge_object(const KindLimits& limits, std::int32_t asked, Pixels* pixels, PictureFolder* folder) {
+OffscreenResult judge_object(const KindLimits& limits, std::int32_t asked, Pixels* pixels,
+                             PictureFolder* folder) {
     OffscreenResult result;
     result.kind = limits.kind;
     result.asked = asked;

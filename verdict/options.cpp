@@ -59,7 +59,8 @@ Request read_options(int argc, char** argv, Settings* settings) {
             break;
         case 'p':
             if (*opt::optarg == '\0') {
-                std::fprintf(stderr, "jaggo-verdict: -p takes the name of a folder to write the pictures into\n");
+                std::fprintf(stderr,
+                             "jaggo-verdict: -p takes the name of a folder to write the pictures into\n");
                 return Request::usage_error;
             }
             settings->pictures = file_argument(argc, argv, opt::optarg);

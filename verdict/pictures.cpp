@@ -28,8 +28,8 @@ const std::uint8_t* pixel_at(const picture::Image& image, bool bottom_up, int x,
 
 // The picture as 3 bytes a pixel, top row first.
 std::vector<std::uint8_t> rgb_top_first(const picture::Image& image, bool bottom_up) {
-    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height) *
-                                  3);
+    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(image.width) *
+                                  static_cast<std::size_t>(image.height) * 3);
     std::uint8_t* out = rgb.data();
     for (int y = 0; y < image.height; ++y) {
         for (int x = 0; x < image.width; ++x, out += 3) std::copy_n(pixel_at(image, bottom_up, x, y), 3, out);
@@ -40,7 +40,8 @@ std::vector<std::uint8_t> rgb_top_first(const picture::Image& image, bool bottom
 // Where the crop of a square's top corner starts, counted from the picture's top-left: its topmost
 // row of lit pixels a few rows below the crop's top, the middle of them at its centre, the crop
 // kept within the picture. A picture without the square gives the top of its half's middle.
-void corner_crop_origin(const picture::Image& image, const picture::Square& square, int half, int* x0, int* y0) {
+void corner_crop_origin(const picture::Image& image, const picture::Square& square, int half, int* x0,
+                        int* y0) {
     int centre = half * image.width / 2 + image.width / 4;
     int top = 0;
     if (square.width() > 0) {
@@ -63,17 +64,18 @@ void corner_crop_origin(const picture::Image& image, const picture::Square& squa
 void fill(std::vector<std::uint8_t>* rgb, int width, int x, int y, int w, int h, const std::uint8_t* colour) {
     for (int row = y; row < y + h; ++row) {
         for (int col = x; col < x + w; ++col) {
-            std::copy_n(colour, 3, rgb->data() + (static_cast<std::size_t>(row) * static_cast<std::size_t>(width) +
-                                                  static_cast<std::size_t>(col)) *
-                                                     3);
+            std::copy_n(colour, 3,
+                        rgb->data() + (static_cast<std::size_t>(row) * static_cast<std::size_t>(width) +
+                                       static_cast<std::size_t>(col)) *
+                                          3);
         }
     }
 }
 
 // One tile of the edges picture at (left, top): the crop magnified in its border, the pixels the
 // analysis counted as intermediate (within the square's box) outlined where outline is set.
-void draw_tile(const picture::Image& image, const picture::Square& square, int x0, int y0, bool outline, int left,
-               int top, std::vector<std::uint8_t>* rgb, int width) {
+void draw_tile(const picture::Image& image, const picture::Square& square, int x0, int y0, bool outline,
+               int left, int top, std::vector<std::uint8_t>* rgb, int width) {
     constexpr int side = corner_crop * corner_zoom + 2 * corner_border;
     constexpr std::uint8_t black[3] = {0, 0, 0};
     fill(rgb, width, left, top, side, side, grey);
@@ -100,7 +102,8 @@ bool write_file(PictureFolder* folder, const char* name, const std::vector<std::
                 int height, std::vector<std::string>* files) {
     char why[300] = "";
     if (folder->state == PictureFolder::unmade) {
-        folder->state = make_folder(folder->path, why, sizeof why) ? PictureFolder::made : PictureFolder::unusable;
+        folder->state =
+            make_folder(folder->path, why, sizeof why) ? PictureFolder::made : PictureFolder::unusable;
         if (folder->state == PictureFolder::unusable) folder->error = why;
     }
     if (folder->state == PictureFolder::unusable) return false;
@@ -134,8 +137,8 @@ bool write_file(PictureFolder* folder, const char* name, const std::vector<std::
 
 }  // namespace
 
-std::vector<std::uint8_t> edges_picture(const picture::Image& image, const picture::Squares& squares, int* width,
-                                        int* height) {
+std::vector<std::uint8_t> edges_picture(const picture::Image& image, const picture::Squares& squares,
+                                        int* width, int* height) {
     constexpr int side = corner_crop * corner_zoom + 2 * corner_border;
     *width = 2 * side;
     *height = 2 * side;
@@ -156,8 +159,8 @@ void write_window_pictures(const Pixels& pixels, PictureFolder* folder, WindowRe
     if (!result->pictured || result->width <= 0 || result->height <= 0) return;
     const picture::Image drawn{pixels.data(), result->width, result->height};
     const std::string name = "window-" + std::to_string(result->asked);
-    bool all = write_file(folder, (name + ".png").c_str(), rgb_top_first(drawn, true), drawn.width, drawn.height,
-                          &*result->pictures);
+    bool all = write_file(folder, (name + ".png").c_str(), rgb_top_first(drawn, true), drawn.width,
+                          drawn.height, &*result->pictures);
     int width = 0;
     int height = 0;
     const std::vector<std::uint8_t> edges = edges_picture(drawn, result->judged.squares, &width, &height);
@@ -175,8 +178,8 @@ void write_window_pictures(const Pixels& pixels, PictureFolder* folder, WindowRe
 void write_object_pictures(const picture::Image& image, PictureFolder* folder, OffscreenResult* result) {
     if (!result->pictures) result->pictures.emplace();
     const std::string name = std::string(kind_name(result->kind)) + "-" + std::to_string(result->asked);
-    bool all = write_file(folder, (name + ".png").c_str(), rgb_top_first(image, true), image.width, image.height,
-                          &*result->pictures);
+    bool all = write_file(folder, (name + ".png").c_str(), rgb_top_first(image, true), image.width,
+                          image.height, &*result->pictures);
     int width = 0;
     int height = 0;
     const std::vector<std::uint8_t> edges = edges_picture(image, result->judged.squares, &width, &height);

@@ -17,10 +17,10 @@ namespace jaggo::verdict {
 
 // -p's folder, made at the first write where it is missing, and what went into it over the run.
 struct PictureFolder {
-    std::string path;                  // as the user gave it
-    enum { unmade, made, unusable } state = unmade;
-    std::vector<std::string> written;  // every file written, by its path, in the order written
-    std::string error;                 // why the first file that failed could not be written; empty if none
+    std::string path;                                // as the user gave it
+    enum { unmade, made, unusable } state = unmade;  // made or found at the first write
+    std::vector<std::string> written;                // every file written, by its path, in the order written
+    std::string error;                               // why the first failure was; empty if none
 };
 
 // The magnified corners: a crop of this many pixels square at each square's top corner, each
@@ -41,8 +41,8 @@ void write_object_pictures(const picture::Image& image, PictureFolder* folder, O
 
 // The edges picture of a read-back picture (rows bottom to top, as OpenGL reads them) with those
 // squares: 3 bytes a pixel, top row first; *width and *height receive its size.
-std::vector<std::uint8_t> edges_picture(const picture::Image& image, const picture::Squares& squares, int* width,
-                                        int* height);
+std::vector<std::uint8_t> edges_picture(const picture::Image& image, const picture::Squares& squares,
+                                        int* width, int* height);
 
 // At the run's end, where -p was given: "Error: cannot write pictures into DIR: why" on standard
 // error where a file failed, then with lines, "Pictures: " and the paths written as the last line.
