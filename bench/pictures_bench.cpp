@@ -20,7 +20,8 @@ using namespace jaggo;
 
 // The share of samples (1 at the pixel's centre, or 4 on a 2 x 2 grid) that a square of the scene
 // turned by degrees covers in the pixel at (x, y).
-std::uint8_t covered(int x, int y, double centre_x, double centre_y, double half_side, double degrees, int samples) {
+std::uint8_t covered(int x, int y, double centre_x, double centre_y, double half_side, double degrees,
+                     int samples) {
     const double a = degrees * 3.141592653589793 / 180.0;
     int in = 0;
     for (int s = 0; s < samples; ++s) {
@@ -62,7 +63,8 @@ void write_window_pictures(benchmark::State& state) {
     result.shown_read = true;
     result.judged.squares = picture::find_squares({pixels.data(), width, height});
     const char* temporary = std::getenv("TMPDIR");
-    std::string folder = std::string(temporary != nullptr ? temporary : "/tmp") + "/jaggo-pictures-bench-XXXXXX";
+    std::string folder =
+        std::string(temporary != nullptr ? temporary : "/tmp") + "/jaggo-pictures-bench-XXXXXX";
     char* folder_name = folder.data();
     if (mkdtemp(folder_name) == nullptr) {
         state.SkipWithError("cannot make a folder to write into");
@@ -84,7 +86,8 @@ void write_window_pictures(benchmark::State& state) {
         std::remove((std::string(folder_name) + "/" + name).c_str());
     }
     std::remove(folder_name);
-    state.counters["files"] = benchmark::Counter(static_cast<double>(files), benchmark::Counter::kAvgIterations);
+    state.counters["files"] =
+        benchmark::Counter(static_cast<double>(files), benchmark::Counter::kAvgIterations);
 }
 
 }  // namespace
