@@ -5,11 +5,18 @@
 #include <cstring>
 
 #if defined(_WIN32)
-#include <windows.h>
-// windows.h first: shellapi.h needs its types.
-#include <shellapi.h>
 #include <sys/stat.h>
 #include <wchar.h>
+#include <windows.h>
+
+// The C runtime's (msvcrt's) wide-character argument vector: the command line split by the same
+// rules as main's argv, which holds its reading in the ANSI code page. mingw-w64's start-up code
+// calls it for a wmain.
+struct CrtStartupInfo {
+    int newmode;
+};
+extern "C" int __cdecl __wgetmainargs(int* argc, wchar_t*** argv, wchar_t*** environment, int expand_wildcards,
+                                      CrtStartupInfo* info);
 #else
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -65,7 +72,10 @@ void say_last_error(DWORD error, char* why_not, std::size_t size) {
 std::string file_argument(int argc, char** argv, const char* arg) {
 #if defined(_WIN32)
     int count = 0;
-    wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &count);
+    wchar_t** args = nullptr;
+    wchar_t** environment = nullptr;
+    CrtStartupInfo info{0};
+    if (__wgetmainargs(&count, &args, &environment, 0, &info) < 0) args = nullptr;
     std::string text;
     for (int i = 0; args != nullptr && count == argc && i < argc; ++i) {
         const std::size_t length = std::strlen(argv[i]);
@@ -75,7 +85,6 @@ std::string file_argument(int argc, char** argv, const char* arg) {
         if (offset <= wcslen(args[i])) text = utf8(args[i] + offset);
         break;
     }
-    if (args != nullptr) LocalFree(args);
     return text.empty() ? std::string(arg) : text;
 #else
     (void)argc;
