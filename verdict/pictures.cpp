@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "app/callbacks.h"
+#include "picture/squares.h"
 #include "platform/files.h"
 #include "verdict/png.h"
 
@@ -135,8 +136,8 @@ bool write_file(PictureFolder* folder, const char* name, const std::vector<std::
     return written;
 }
 
-}  // namespace
-
+// The edges picture of a read-back picture (rows bottom to top, as OpenGL reads them) with those
+// squares: 3 bytes a pixel, top row first; *width and *height receive its size.
 std::vector<std::uint8_t> edges_picture(const picture::Image& image, const picture::Squares& squares,
                                         int* width, int* height) {
     constexpr int side = corner_crop * corner_zoom + 2 * corner_border;
@@ -153,6 +154,8 @@ std::vector<std::uint8_t> edges_picture(const picture::Image& image, const pictu
     }
     return rgb;
 }
+
+}  // namespace
 
 void write_window_pictures(const Pixels& pixels, PictureFolder* folder, WindowResult* result) {
     if (!result->pictures) result->pictures.emplace();

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "picture/image.h"
-#include "picture/squares.h"
 #include "verdict/judge_window.h"
 #include "verdict/offscreen.h"
 #include "verdict/read_back.h"
@@ -31,18 +30,14 @@ constexpr int corner_zoom = 6;
 constexpr int corner_border = 2;
 
 // Writes the pictures of a judged window whose pixels (its judged picture, and after it what the
-// window showed) are still in pixels: <kind>-<asked>.png, -edges.png and, where the shown picture
+// window showed) are still in pixels: window-<asked>.png, -edges.png and, where the shown picture
 // was read, -shown.png. Its files go into result->pictures; where one could not be written, the
 // folder keeps the first reason, and the result's status becomes failed unless graver.
 void write_window_pictures(const Pixels& pixels, PictureFolder* folder, WindowResult* result);
 
-// The same for an offscreen object's picture as read back (image), before the buffer is reused.
+// The same for an offscreen object's picture as read back (image), before the buffer is reused:
+// <kind>-<asked>.png and -edges.png.
 void write_object_pictures(const picture::Image& image, PictureFolder* folder, OffscreenResult* result);
-
-// The edges picture of a read-back picture (rows bottom to top, as OpenGL reads them) with those
-// squares: 3 bytes a pixel, top row first; *width and *height receive its size.
-std::vector<std::uint8_t> edges_picture(const picture::Image& image, const picture::Squares& squares,
-                                        int* width, int* height);
 
 // At the run's end, where -p was given: "Error: cannot write pictures into DIR: why" on standard
 // error where a file failed, then with lines, "Pictures: " and the paths written as the last line.
