@@ -1,8 +1,9 @@
 # jaggo benchmarks: start-up, peak memory, loader cost and frame allocations of jaggo
 # beside a bare program, and jaggo-verdict's time to its verdict beside jaggo's first frame and
-# with its offscreen objects (-o), all in one run on the current X display. Prints medians and ratios.
-# Usage: perf.py BUILD_DIR [RUNS] [verdict]   (run by bench/perf.sh under a private Xvfb);
-# "verdict" runs the time to the verdict alone.
+# with its offscreen objects (-o), and the time -p takes to write its pictures, all in one run on the
+# current X display. Prints medians and ratios.
+# Usage: perf.py BUILD_DIR [RUNS] [verdict|pictures]   (run by bench/perf.sh under a private Xvfb);
+# "verdict" runs the time to the verdict alone, "pictures" the time -p takes to write one window's.
 import json
 import os
 import statistics
@@ -76,6 +77,23 @@ def time_to_offscreen_verdict():
     for name in ("-q -o", "-o, no display"):
         print("%-14s / -q  median %.3fx   (target <= 2x)" % (name, median(times[name]) / median(times["-q"])))
 
+
+def picture_writing():
+    """jaggo-verdict -p's writing of one window's pictures at 800x400 (pictures_bench), its median
+    against the bound it is held to."""
+    print("== -p: one window's pictures encoded and written, %d repetitions" % max(runs, 5))
+    bench = subprocess.run(
+        [os.path.join(build, "bench", "pictures_bench"), "--benchmark_repetitions=%d" % max(runs, 5),
+         "--benchmark_format=json"], capture_output=True, text=True, timeout=600, check=True)
+    rows = {b["aggregate_name"]: b for b in json.loads(bench.stdout)["benchmarks"] if b.get("aggregate_name")}
+    median_row = rows["median"]
+    print("ms to write window-4.png, -edges.png, -shown.png  median %.1f   CPU %.1f   (target <= 100 ms)"
+          % (median_row["real_time"], median_row["cpu_time"]))
+
+
+if len(sys.argv) > 3 and sys.argv[3] == "pictures":
+    picture_writing()
+    sys.exit(0)
 
 if len(sys.argv) > 3 and sys.argv[3] == "verdict":
     time_to_verdict()
@@ -164,3 +182,4 @@ else:
     print("skipped: %s not built" % counter)
 
 time_to_verdict()
+picture_writing()

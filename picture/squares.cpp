@@ -47,7 +47,6 @@ void largest_run(int from, int to, LitAt lit_at, int* first, int* last) {
 // The square in columns x0 to x1 - 1: the largest run of columns with lit pixels, then within it
 // the largest run of rows, then the box of the lit pixels there and how many of them are grey.
 Square find_square(const Image& image, int x0, int x1, const Precision& precision) {
-    const int bits[3] = {read_bits(precision.red), read_bits(precision.green), read_bits(precision.blue)};
     int left = 0;
     int right = 0;
     largest_run(
@@ -78,9 +77,7 @@ Square find_square(const Image& image, int x0, int x1, const Precision& precisio
             if (x > s.right) s.right = x;
             if (y < s.top) s.top = y;
             s.bottom = y;
-            bool full = false;
-            for (int c = 0; c < 3; ++c) full = full || stored_value(p[c], bits[c]) == (1 << bits[c]) - 1;
-            if (!full) ++s.intermediate;
+            if (intermediate(p, precision)) ++s.intermediate;
         }
     }
     return s;
@@ -92,6 +89,15 @@ double pixels(double length, int height) {
 }
 
 }  // namespace
+
+bool intermediate(const std::uint8_t* pixel, const Precision& precision) {
+    if (pixel[0] == 0 && pixel[1] == 0 && pixel[2] == 0) return false;
+    const int bits[3] = {read_bits(precision.red), read_bits(precision.green), read_bits(precision.blue)};
+    for (int c = 0; c < 3; ++c) {
+        if (stored_value(pixel[c], bits[c]) == (1 << bits[c]) - 1) return false;
+    }
+    return true;
+}
 
 Squares find_squares(const Image& image, const Precision& precision) {
     const int half = image.width / 2;

@@ -28,6 +28,10 @@ struct Square {
     double centre_y() const { return (top + bottom + 1) / 2.0; }
 };
 
+// Whether a pixel (bytes_per_pixel bytes) of a framebuffer of that precision is one that a
+// Square's intermediate counts within its box: lit but not white, no channel at the most it stores.
+bool intermediate(const std::uint8_t* pixel, const Precision& precision = {});
+
 // The left half of the picture holds the square drawn without multisampling, the right half
 // the one drawn with it.
 struct Squares {

@@ -17,7 +17,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 # ---- The parts' packages, each listed once.
-run_packages=(build-essential cmake python3 libglfw3-dev nlohmann-json3-dev libgl1-mesa-dri xvfb)
+run_packages=(build-essential cmake python3 libglfw3-dev nlohmann-json3-dev libstb-dev libgl1-mesa-dri xvfb)
 # Added to run only where the Xvfb offers no multisampled configuration and GLFW can run on
 # Wayland (Debian 13): the headless run then uses weston nested in the Xvfb.
 nested_packages=(weston)

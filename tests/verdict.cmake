@@ -18,3 +18,9 @@ set_tests_properties(window_verdict PROPERTIES LABELS window SKIP_RETURN_CODE 77
 add_test(NAME window_offscreen COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/window/test_offscreen.py)
 set_tests_properties(window_offscreen PROPERTIES LABELS window SKIP_RETURN_CODE 77 TIMEOUT 300
   ENVIRONMENT "${JAGGO_TEST_ENV};GL_FAULT_SHIM=$<TARGET_FILE:gl_fault_shim>")
+
+# jaggo-verdict -p: the PNG files decoded and held against the run's own output; a folder that cannot
+# be written, or only in part.
+add_test(NAME window_pictures COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/window/test_pictures.py)
+set_tests_properties(window_pictures PROPERTIES LABELS window SKIP_RETURN_CODE 77 TIMEOUT 300
+  ENVIRONMENT "${JAGGO_TEST_ENV};GL_FAULT_SHIM=$<TARGET_FILE:gl_fault_shim>")

@@ -217,13 +217,14 @@ counted() {
     return "$status"
 }
 
-# The README's plain build first, with nothing installed but the compiler, CMake, GLFW and the
-# header-only JSON library that jaggo-verdict's -j output is written with. It builds in build/, the
+# The README's plain build first, with nothing installed but the compiler, CMake, GLFW, the
+# header-only JSON library that jaggo-verdict's -j output is written with and stb's headers, whose
+# PNG writer its -p pictures are written with. It builds in build/, the
 # folder scripts/run.sh builds in with the same options (the defaults), so that the run command
 # then finds its programs built instead of compiling them a second time.
-counted "apt-get install build-essential cmake libglfw3-dev nlohmann-json3-dev" "${in_root[@]}" bash -c \
+counted "apt-get install build-essential cmake libglfw3-dev nlohmann-json3-dev libstb-dev" "${in_root[@]}" bash -c \
     'apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-        build-essential cmake libglfw3-dev nlohmann-json3-dev >/dev/null' ||
+        build-essential cmake libglfw3-dev nlohmann-json3-dev libstb-dev >/dev/null' ||
     fail "installing the plain build's packages"
 step "cmake -S . -B build && cmake --build build (no GoogleTest or benchmark package)" \
     "${in_root[@]}" bash -c 'cd /root/jaggo && for p in libgtest-dev libgmock-dev libbenchmark-dev; do

@@ -57,6 +57,7 @@ void read_and_judge_presented(GLFWwindow* window, int claimed, const picture::Im
         result->presented = picture::presented_not_readable(why);
         return;
     }
+    result->shown_read = true;
     const picture::Image image{shown, drawn.width, drawn.height};
     result->presented = picture::judge_presented(image, drawn, result->judged, scene_geometry, claimed);
     result->judged.conclusion = picture::with_presentation(result->judged.conclusion, result->presented);
@@ -122,6 +123,8 @@ void judge_window(GLFWwindow* window, Pixels* pixels, WindowResult* result) {
         glfwPollEvents();
     }
     glfwSwapBuffers(window);
+    result->width = drawn.width;
+    result->height = drawn.height;
     if (result->pictured) read_and_judge_presented(window, claimed, drawn, pixels, result);
     result->status = status_of(result->judged.conclusion.outcome);
     glfwSetTime(seconds);

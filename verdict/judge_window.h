@@ -49,6 +49,9 @@ struct WindowResult {
     Expectation expectation{};       // -e's, where asked
     Status status = failed;          // the conclusion's status; failed when the window could not be opened
     std::string error;               // why it could not be opened, in the error's own words
+    int width = 0, height = 0;       // the judged picture's, whose pixels lead the caller's buffer
+    bool shown_read = false;         // what the window showed was read, after them in that buffer
+    std::optional<std::vector<std::string>> pictures;  // with -p: the files written of it
 };
 
 // Opens a window asking for that many samples as jaggo does, builds the scene and judges the window

@@ -14,6 +14,7 @@
 #include "platform/egl_offscreen.h"
 #include "verdict/judge_window.h"
 #include "verdict/options.h"
+#include "verdict/pictures.h"
 #include "verdict/print_json.h"
 #include "verdict/print_lines.h"
 #include "verdict/run_offscreen.h"
@@ -39,10 +40,21 @@ int main(int argc, char** argv) {
         break;
     }
 
+    // With -p, the folder the pictures go into, each object's as soon as it is judged; said last.
+    verdict::PictureFolder folder;
+    folder.path = settings.pictures;
+    verdict::PictureFolder* pictures = settings.pictures.empty() ? nullptr : &folder;
+    const auto end_pictures = [&](verdict::Status status) {
+        if (pictures == nullptr) return status;
+        verdict::report_pictures(folder, !settings.json);
+        return folder.error.empty() ? status : verdict::graver(status, verdict::failed);
+    };
+
     // Without a display, -o judges in a context of its own and tries no window (nor GLFW, whose
     // error would say only that there is no display).
     if (settings.offscreen && no_display_server()) {
-        std::exit(verdict::judge_offscreen_without_display(settings.json, settings.expected));
+        std::exit(end_pictures(
+            verdict::judge_offscreen_without_display(settings.json, settings.expected, pictures)));
     }
 
     glfwSetErrorCallback(error_callback);
@@ -54,22 +66,23 @@ int main(int argc, char** argv) {
             result.platform.glfw = glfwGetVersionString();
             result.expectation.at_least = settings.expected;
             verdict::could_not_open(&result);
+            if (pictures != nullptr) result.pictures.emplace();
             verdict::print_json(result);
         }
-        std::exit(verdict::failed);
+        std::exit(end_pictures(verdict::failed));
     }
     if (settings.all) {
         verdict::OffscreenRun run;
         run.unavailable = "the first window's context, to judge them in, could not be made";
         run.status = verdict::failed;
-        verdict::Status status = verdict::sweep(settings, settings.offscreen ? &run : nullptr);
+        verdict::Status status = verdict::sweep(settings, settings.offscreen ? &run : nullptr, pictures);
         if (settings.offscreen) {
             verdict::hold_offscreen_to_expectation(&run, settings.expected);
             verdict::print_offscreen(run, settings.json);
             status = verdict::graver(status, run.status);
         }
         glfwTerminate();
-        std::exit(status);
+        std::exit(end_pictures(status));
     }
 
     verdict::Pixels pixels;
@@ -77,23 +90,27 @@ int main(int argc, char** argv) {
     GLFWwindow* window = verdict::open_and_judge(samples, !settings.json, &pixels, &result);
     result.expectation =
         verdict::hold_to_expectation(settings.expected, result.judged.right.samples, &result.status);
+    // The lines never wait for a file; a JSON object waits, to carry its files and final status.
     if (settings.json) {
+        if (pictures != nullptr) verdict::write_window_pictures(pixels, pictures, &result);
         verdict::print_json(result);
-    } else if (window != nullptr) {
-        verdict::print_lines(result);
+    } else {
+        if (window != nullptr) verdict::print_lines(result);
+        if (pictures != nullptr) verdict::write_window_pictures(pixels, pictures, &result);
     }
     if (window == nullptr) {
         glfwTerminate();
-        std::exit(result.status);
+        std::exit(end_pictures(result.status));
     }
     verdict::Status status = result.status;
     if (settings.offscreen) {
-        verdict::OffscreenRun run = verdict::judge_offscreen_in_window(&pixels);
+        verdict::OffscreenRun run = verdict::judge_offscreen_in_window(&pixels, pictures);
         run.platform = result.platform;
         verdict::hold_offscreen_to_expectation(&run, settings.expected);
         verdict::print_offscreen(run, settings.json);
         status = verdict::graver(status, run.status);
     }
+    status = end_pictures(status);
     verdict::Pixels().swap(pixels);  // the frames after the judged ones read nothing back
     verdict::show_in_title(window, result);
 

@@ -11,6 +11,7 @@
 #include "app/scene_layout.h"
 #include "gl_loader/gl.h"
 #include "verdict/judge_window.h"
+#include "verdict/pictures.h"
 
 namespace jaggo::verdict {
 
@@ -130,8 +131,9 @@ void attach(ObjectKind kind, GLuint object) {
     }
 }
 
-// What the object of that count showed, once made and attached to framebuffer (bound).
-void draw_and_judge(GLuint framebuffer, Pixels* pixels, OffscreenResult* result) {
+// What the object of that count showed, once made and attached to framebuffer (bound); with a
+// folder, its pictures are written there before the buffer is read into again.
+void draw_and_judge(GLuint framebuffer, Pixels* pixels, PictureFolder* folder, OffscreenResult* result) {
     char why[200];
     const GLenum completeness = glCheckFramebufferStatus(GL_FRAMEBUFFER);
     if (completeness != GL_FRAMEBUFFER_COMPLETE) {
@@ -156,6 +158,7 @@ void draw_and_judge(GLuint framebuffer, Pixels* pixels, OffscreenResult* result)
     std::snprintf(forced, sizeof forced, "glDisable(GL_MULTISAMPLE) was not honoured for %s", reporter);
     result->judged = picture::judge_picture(image, scene_geometry, result->granted, reporter, {}, forced);
     result->status = status_of(result->judged.conclusion.outcome);
+    if (folder != nullptr) write_object_pictures(image, folder, result);
 }
 
 // OpenGL grants a count within the limit at least the samples asked (a single-sampled object
@@ -175,10 +178,12 @@ void hold_to_the_count_asked(OffscreenResult* result) {
     result->status = contradiction;
 }
 
-OffscreenResult judge_object(const KindLimits& limits, std::int32_t asked, Pixels* pixels) {
+OffscreenResult judge_object(const KindLimits& limits, std::int32_t asked, Pixels* pixels,
+                             PictureFolder* folder) {
     OffscreenResult result;
     result.kind = limits.kind;
     result.asked = asked;
+    if (folder != nullptr) result.pictures.emplace();
     result.beyond_maximum = asked > limits.limit;
     clear_errors();
     GLuint framebuffer = 0;
@@ -211,7 +216,7 @@ OffscreenResult judge_object(const KindLimits& limits, std::int32_t asked, Pixel
             if (!refused_step("to bind a framebuffer for it", &result)) {
                 attach(limits.kind, object);
                 if (!refused_step("to attach it to its framebuffer", &result))
-                    draw_and_judge(framebuffer, pixels, &result);
+                    draw_and_judge(framebuffer, pixels, folder, &result);
             }
             hold_to_the_count_asked(&result);
         }
@@ -244,7 +249,7 @@ const char* kind_name(ObjectKind kind) {
     return kind == ObjectKind::renderbuffer ? "renderbuffer" : "texture";
 }
 
-OffscreenRun judge_offscreen(Pixels* pixels) {
+OffscreenRun judge_offscreen(Pixels* pixels, PictureFolder* folder) {
     OffscreenRun run;
     run.kinds[1].kind = ObjectKind::texture;
     if (const GLubyte* renderer = glGetString(GL_RENDERER))
@@ -261,7 +266,7 @@ OffscreenRun judge_offscreen(Pixels* pixels) {
     for (const KindLimits& limits : run.kinds) {
         if (limits.unavailable != nullptr) continue;
         for (const std::int32_t asked : counts_for(limits))
-            run.results.push_back(judge_object(limits, asked, pixels));
+            run.results.push_back(judge_object(limits, asked, pixels, folder));
     }
     run.status = gravest(run);
     return run;

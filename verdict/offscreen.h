@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,8 @@
 
 namespace jaggo::verdict {
 
+struct PictureFolder;
+
 enum class ObjectKind { renderbuffer, texture };
 
 // "renderbuffer" or "texture", as the rows and the JSON objects name them.
@@ -47,6 +50,7 @@ struct OffscreenResult {
     picture::Judgement judged{};  // its conclusion is set in any case
     Expectation expectation{};    // -e's, where asked
     Status status = unjudged;
+    std::optional<std::vector<std::string>> pictures;  // with -p: the files written of it
 };
 
 // The limit of one kind of object.
@@ -83,8 +87,9 @@ constexpr int offscreen_height = scene::window_height;
 // granted fewer samples than asked within the limit is a contradiction: OpenGL grants at least
 // the count asked. A refusal within the limit, an out-of-memory error, an error from any step
 // (named by the step), an incomplete framebuffer or a refused read-back is a row that says why,
-// with status unjudged. Leaves the window's framebuffer bound.
-OffscreenRun judge_offscreen(Pixels* pixels);
+// with status unjudged. With a folder (-p), each object's pictures are written there as soon as it
+// is judged. Leaves the window's framebuffer bound.
+OffscreenRun judge_offscreen(Pixels* pixels, PictureFolder* folder = nullptr);
 
 // Holds the objects asked for at_least samples or more to it (verdict/expectation.h); a refused
 // count is not held. A kind whose limit is below at_least cannot meet it: its last row (the one

@@ -6,6 +6,7 @@
 
 #include "app/command_line.h"
 #include "options/getopt.h"
+#include "platform/files.h"
 
 namespace jaggo::verdict {
 
@@ -55,6 +56,14 @@ Request read_options(int argc, char** argv, Settings* settings) {
             break;
         case 'o':
             settings->offscreen = true;
+            break;
+        case 'p':
+            if (*opt::optarg == '\0') {
+                std::fprintf(stderr,
+                             "jaggo-verdict: -p takes the name of a folder to write the pictures into\n");
+                return Request::usage_error;
+            }
+            settings->pictures = file_argument(argc, argv, opt::optarg);
             break;
         case 'e':
             if (!read_expected(opt::optarg, &settings->expected)) {

@@ -39,7 +39,7 @@ json blank(const char* kind) {
           "gl_samples", "max_samples",  "granted",    "vendor",        "renderer",
           "version",    "glsl_version", "extensions", "offered",       "left",
           "right",      "presented",    "verdict",    "expected",      "expectation_met",
-          "error",      "status"}) {
+          "error",      "pictures",     "status"}) {
         object[key] = nullptr;
     }
     return object;
@@ -141,6 +141,7 @@ std::string json_line(const WindowResult& r) {
     set_judgement(&object, r.pictured, r.judged, r.expectation);
     object["presented"] = presented(r);
     if (!r.error.empty()) object["error"] = r.error;
+    object["pictures"] = value(r.pictures);
     object["status"] = static_cast<int>(r.status);
     return line(object);
 }
@@ -166,6 +167,7 @@ std::vector<std::string> offscreen_json_lines(const OffscreenRun& run) {
         object["asked"] = r.asked;
         if (r.made) object["granted"] = r.granted;
         set_judgement(&object, r.pictured, r.judged, r.expectation);
+        object["pictures"] = value(r.pictures);
         object["status"] = static_cast<int>(r.status);
         lines.push_back(line(object));
     }

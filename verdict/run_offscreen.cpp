@@ -22,13 +22,13 @@ void print_offscreen(const OffscreenRun& run, bool json) {
     }
 }
 
-OffscreenRun judge_offscreen_in_window(Pixels* pixels) {
-    OffscreenRun run = judge_offscreen(pixels);
+OffscreenRun judge_offscreen_in_window(Pixels* pixels, PictureFolder* folder) {
+    OffscreenRun run = judge_offscreen(pixels, folder);
     run.context = "window";
     return run;
 }
 
-Status judge_offscreen_without_display(bool json, std::int32_t expected) {
+Status judge_offscreen_without_display(bool json, std::int32_t expected, PictureFolder* folder) {
     EglOffscreen egl;
     char why[900];
     if (!make_egl_offscreen(std::getenv("JAGGO_EGL_PLATFORM"), &egl, why, sizeof why)) {
@@ -40,7 +40,7 @@ Status judge_offscreen_without_display(bool json, std::int32_t expected) {
         return failed;
     }
     Pixels pixels;
-    OffscreenRun run = judge_offscreen(&pixels);
+    OffscreenRun run = judge_offscreen(&pixels, folder);
     run.context = std::string("EGL ") + egl.platform + " platform";
     run.platform = {"EGL", nullptr, nullptr};
     hold_offscreen_to_expectation(&run, expected);

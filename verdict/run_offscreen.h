@@ -9,14 +9,16 @@ namespace jaggo::verdict {
 // The offscreen block as lines, or with json as one object a line.
 void print_offscreen(const OffscreenRun& run, bool json);
 
-// judge_offscreen in the current window's context, its objects' context named "window".
-OffscreenRun judge_offscreen_in_window(Pixels* pixels);
+// judge_offscreen in the current window's context, its objects' context named "window"; with a
+// folder, their pictures written there.
+OffscreenRun judge_offscreen_in_window(Pixels* pixels, PictureFolder* folder = nullptr);
 
 // Without a display server: makes a desktop OpenGL context through EGL (the platform forced by
 // JAGGO_EGL_PLATFORM, device or surfaceless, where set), says which ("Offscreen through EGL (...)",
 // not with json), builds the scene, judges (the objects asked for expected samples or more held to
 // it) and prints the offscreen block. Returns the run's
-// status; failed, after one Error: line, when no context could be made or used. GLFW is not used.
-Status judge_offscreen_without_display(bool json, std::int32_t expected);
+// status; failed, after one Error: line, when no context could be made or used. With a folder, the
+// objects' pictures are written there. GLFW is not used.
+Status judge_offscreen_without_display(bool json, std::int32_t expected, PictureFolder* folder = nullptr);
 
 }  // namespace jaggo::verdict

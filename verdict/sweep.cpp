@@ -22,15 +22,22 @@ namespace jaggo::verdict {
 namespace {
 
 // Opens a window for the count, judges it and closes it; offered, where given, receives the
-// counts its platform offers, and offscreen, where given, the offscreen objects judged in its context.
-WindowResult judge_count(std::int32_t count, Pixels* pixels, OfferedSamples* offered,
-                         OffscreenRun* offscreen) {
+// counts its platform offers, and offscreen, where given, the offscreen objects judged in its
+// context. A count of expected samples or more is held to it. With pictures, the window's are
+// written there before anything else is read.
+WindowResult judge_count(std::int32_t count, std::int32_t expected, Pixels* pixels, OfferedSamples* offered,
+                         OffscreenRun* offscreen, PictureFolder* pictures) {
     WindowResult result;
     GLFWwindow* window = open_and_judge(count, false, pixels, &result);
+    result.expectation.at_least = expected;
+    if (result.asked >= expected) {
+        result.expectation = hold_to_expectation(expected, result.judged.right.samples, &result.status);
+    }
+    if (pictures != nullptr) write_window_pictures(*pixels, pictures, &result);
     if (window == nullptr) return result;
     if (offered != nullptr) *offered = offered_sample_counts(window);
     if (offscreen != nullptr) {
-        *offscreen = judge_offscreen_in_window(pixels);
+        *offscreen = judge_offscreen_in_window(pixels, pictures);
         offscreen->platform = result.platform;
     }
     glfwDestroyWindow(window);
@@ -99,22 +106,17 @@ void hold_the_most_shown(std::int32_t expected, std::vector<WindowResult>* resul
 
 }  // namespace
 
-Status sweep(const Settings& settings, OffscreenRun* offscreen) {
+Status sweep(const Settings& settings, OffscreenRun* offscreen, PictureFolder* pictures) {
     std::vector<std::int32_t> counts(std::begin(fixed_counts), std::end(fixed_counts));
     std::vector<WindowResult> results;
     OfferedSamples offered{};
     Pixels pixels;
     for (std::size_t i = 0; i < counts.size(); ++i) {
         // The first window's context tells what the platform offers: its counts join the sweep.
-        results.push_back(
-            judge_count(counts[i], &pixels, i == 0 ? &offered : nullptr, i == 0 ? offscreen : nullptr));
+        results.push_back(judge_count(counts[i], settings.expected, &pixels, i == 0 ? &offered : nullptr,
+                                      i == 0 ? offscreen : nullptr, pictures));
         WindowResult& result = results.back();
         result.offered = offered;
-        result.expectation.at_least = settings.expected;
-        if (result.asked >= settings.expected) {
-            result.expectation =
-                hold_to_expectation(settings.expected, result.judged.right.samples, &result.status);
-        }
         if (i == 0) {
             for (int k = 0; k < offered.count; ++k) {
                 if (offered.counts[k] > 1 &&

@@ -4,6 +4,7 @@
 
 #include "verdict/offscreen.h"
 #include "verdict/options.h"
+#include "verdict/pictures.h"
 
 namespace jaggo::verdict {
 
@@ -18,8 +19,10 @@ constexpr int fixed_counts[] = {0, 2, 4, 8, 16};
 // held to it through its last window, against the most samples any window shows, and the table is
 // followed by the Expected: line. Every window carries settings.expected. With offscreen, the
 // offscreen objects are judged into it in the first window's context (left as it was where that
-// window could not be opened), for the caller to print after the table. GLFW must be initialised.
+// window could not be opened), for the caller to print after the table. With pictures (-p), each
+// window's pictures, and its offscreen objects', are written there as soon as it is judged. GLFW must be
+// initialised.
 // Returns the run's status: the gravest of its windows' (verdict/status.h).
-Status sweep(const Settings& settings, OffscreenRun* offscreen = nullptr);
+Status sweep(const Settings& settings, OffscreenRun* offscreen = nullptr, PictureFolder* pictures = nullptr);
 
 }  // namespace jaggo::verdict

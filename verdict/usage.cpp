@@ -7,7 +7,7 @@ const char* const program_version = JAGGO_VERSION;
 
 void print_usage(std::FILE* stream) {
     std::fprintf(stream,
-                 "Usage: jaggo-verdict [-h] [-s SAMPLES] [-x] [-q] [-a] [-j] [-o] [-e N] [-V]\n"
+                 "Usage: jaggo-verdict [-h] [-s SAMPLES] [-x] [-q] [-a] [-j] [-o] [-e N] [-p DIR] [-V]\n"
                  " -h, --help     this help info\n"
                  " -s SAMPLES     request number of samples\n"
                  " -x             list of OpenGL extensions\n"
@@ -18,6 +18,7 @@ void print_usage(std::FILE* stream) {
                  "                with -a or -o, each window or object asked for N or more is held to it\n"
                  " -o             judge multisampled renderbuffers and textures too; without a display,\n"
                  "                in an OpenGL context of EGL's (JAGGO_EGL_PLATFORM=device|surfaceless)\n"
+                 " -p DIR         write the pictures judged into DIR as PNG files (made where missing)\n"
                  " -V, --version  print the program's version\n"
                  "Statuses: 0 agreement, 1 failure, 2 usage error, 3 contradiction, 4 no verdict,\n"
                  "5 agreement with fewer samples than -e expects\n");

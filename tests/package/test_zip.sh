@@ -50,7 +50,7 @@ for program in jaggo jaggo-verdict; do
     out=$("$emulator" "$dir/$program.exe" -h </dev/null | tr -d '\r'; printf .) || status=$?
     [ "$status" -eq 0 ] || fail "$program.exe -h exited with $status"
     options='\[-h\] \[-s SAMPLES\] \[-x\]'
-    [ "$program" = jaggo ] || options+=' \[-q\] \[-a\] \[-j\] \[-o\] \[-e N\] \[-V\]'
+    [ "$program" = jaggo ] || options+=' \[-q\] \[-a\] \[-j\] \[-o\] \[-e N\] \[-p DIR\] \[-V\]'
     grep -q "^Usage: $program $options\$" <<<"$out" || fail "$program.exe -h printed: $out"
 done
 echo "unpacked jaggo.exe -h and jaggo-verdict.exe -h: usage text, status 0"

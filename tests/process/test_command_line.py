@@ -72,7 +72,7 @@ class CommandLine(unittest.TestCase):
                 self.assertEqual((r.stdout, r.stderr, r.returncode),
                                  ("jaggo-verdict %s\n" % os.environ["JAGGO_VERSION"], "", 0))
         # Usage errors: the usage on standard error alone, nothing on standard output, status 2.
-        for args in (["-y"], ["-s"], ["-e"], ["--helpful"], ["-j", "-z"]):
+        for args in (["-y"], ["-s"], ["-e"], ["-p"], ["--helpful"], ["-j", "-z"]):
             with self.subTest(args=args):
                 r = run(*args, program=verdict)
                 self.assertEqual((r.stdout, r.stderr, r.returncode), ("", usage, 2))
@@ -82,6 +82,9 @@ class CommandLine(unittest.TestCase):
                 self.assertEqual((r.stdout, r.returncode), ("", 2))
                 self.assertEqual(r.stderr.splitlines()[1:], usage.splitlines())
                 self.assertIn('-e takes a whole number', r.stderr.splitlines()[0])
+        r = run("-p", "", program=verdict)
+        self.assertEqual((r.stdout, r.stderr.splitlines()[1:], r.returncode), ("", usage.splitlines(), 2))
+        self.assertIn("-p takes the name of a folder", r.stderr.splitlines()[0])
 
         r = run("-q", program=verdict)  # no display: jaggo's own failure, not a verdict
         self.assertEqual((r.stdout, r.returncode), ("", 1))

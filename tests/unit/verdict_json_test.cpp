@@ -64,7 +64,10 @@ TEST(VerdictJson, EveryObjectHasTheSameKeysInOrderAndNullWhereNothingWasRead) {
     run.results.resize(2);
     run.results[0].made = true;
     run.results[0].granted = 4;
-    for (const std::string& line : jaggo::verdict::offscreen_json_lines(run)) {
+    run.results[0].pictures = std::vector<std::string>{};
+    const std::vector<std::string> lines = jaggo::verdict::offscreen_json_lines(run);
+    EXPECT_EQ(nlohmann::json::parse(lines[0])["pictures"], nlohmann::json::array());
+    for (const std::string& line : lines) {
         const auto object = nlohmann::ordered_json::parse(line);
         std::vector<std::string> keys;
         for (const auto& item : object.items()) keys.push_back(item.key());
@@ -82,6 +85,7 @@ TEST(VerdictJson, EveryObjectHasTheSameKeysInOrderAndNullWhereNothingWasRead) {
     EXPECT_TRUE(b["left"].is_null());
     EXPECT_TRUE(b["extensions"].is_null());
     EXPECT_TRUE(b["expectation_met"].is_null());
+    EXPECT_TRUE(b["pictures"].is_null());  // no -p; with it, a list, empty where nothing was written
     EXPECT_EQ(b["error"], "X11: The DISPLAY environment variable is missing");
     EXPECT_EQ(b["status"], 1);
 }

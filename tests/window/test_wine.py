@@ -4,7 +4,7 @@
 # driver that claims 8 samples or smooths each frame at the swap (a glfw3.dll of the tests' own in
 # front of GLFW's; the latter seen only in the window's presented picture, read through GDI), and
 # its offscreen objects judged in the window's context, as the ZIP's program (the build's, with the
-# GLFW DLL beside it) judges them.
+# GLFW DLL beside it) judges them; its pictures written into a folder whose name is not ASCII.
 import functools
 import json
 import os
@@ -14,7 +14,7 @@ import sys
 import tempfile
 import unittest
 
-from harness import layout, probes
+from harness import layout, picture, png, probes
 from harness import xsession as xs
 
 DISPLAY = None
@@ -256,6 +256,20 @@ class Verdict(unittest.TestCase):
             if window["renderer"].startswith("llvmpipe"):  # Wine draws with the host's Mesa
                 self.assertEqual((most, rows[1]["granted"]), (4, 4))
         print(out[1], out[-1], sep="\n", file=sys.stderr)
+
+    def test_pictures_go_into_a_folder_of_any_name(self):
+        with tempfile.TemporaryDirectory() as tmp:
+            folder = os.path.join(tmp, "pictures \u00fc")  # through the wide-character API
+            status, out, err = verdict("-q", "-j", "-p", folder)
+            self.assertEqual((status, err), (0, ""))
+            (run,) = (json.loads(line) for line in out)
+            names = ["window-4.png", "window-4-edges.png", "window-4-shown.png"]
+            self.assertEqual(run["pictures"], [folder + "/" + name for name in names])
+            self.assertEqual(sorted(os.listdir(folder)), sorted(names))
+            width, height, rgb = png.read(os.path.join(folder, "window-4.png"))
+            left, right = picture.both_squares(width, height, rgb)
+            self.assertEqual((left["greys"], right["greys"]),
+                             (run["left"]["intermediate_pixels"], run["right"]["intermediate_pixels"]))
 
 
 if __name__ == "__main__":
