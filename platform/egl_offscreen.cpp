@@ -8,6 +8,7 @@
 
 #if !defined(_WIN32) && !defined(__APPLE__)
 #include <cstdint>
+#include <initializer_list>
 
 #include "platform/loaded_library.h"
 #include "platform/name_list.h"
@@ -185,6 +186,25 @@ void name_device(const Egl& egl, EGLDeviceEXT device, char* name, std::size_t si
     if (file != nullptr) std::snprintf(name, size, "%s", file);
 }
 
+// True when Mesa is told to render in software: LIBGL_ALWAYS_SOFTWARE set to a value it reads as true.
+bool software_forced() {
+    const char* value = std::getenv("LIBGL_ALWAYS_SOFTWARE");
+    if (value == nullptr) return false;
+    for (const char* yes : {"1", "true", "y", "yes"}) {
+        if (std::strcmp(value, yes) == 0) return true;
+    }
+    return false;
+}
+
+// True for Mesa's software device, which renders on the processor.
+bool is_software(const Egl& egl, EGLDeviceEXT device) {
+    return egl.query_device_string != nullptr &&
+           list_has_name(egl.query_device_string(device, egl_extensions), "EGL_MESA_device_software");
+}
+
+// The devices are tried hardware first, as a runner with a GPU wants that one judged; where software
+// rendering is forced, Mesa's software device first, as Mesa warns about a hardware device chosen
+// then and renders in software anyway.
 bool try_device(const Egl& egl, const char* client, EglOffscreen* offscreen, char* why, std::size_t size) {
     if (!list_has_name(client, "EGL_EXT_platform_device") || egl.query_devices == nullptr ||
         egl.get_platform_display == nullptr) {
@@ -197,16 +217,20 @@ bool try_device(const Egl& egl, const char* client, EglOffscreen* offscreen, cha
         std::snprintf(why, size, "EGL lists no devices");
         return false;
     }
-    for (EGLint i = 0; i < count; ++i) {
-        char reason[200];
-        EGLDisplay display = egl.get_platform_display(egl_platform_device, devices[i], nullptr);
-        if (make_context(egl, display, offscreen, reason, sizeof reason)) {
-            offscreen->platform = "device";
-            name_device(egl, devices[i], offscreen->device, sizeof offscreen->device);
-            return true;
+    const bool software_first = software_forced();
+    for (const bool software : {software_first, !software_first}) {
+        for (EGLint i = 0; i < count; ++i) {
+            if (is_software(egl, devices[i]) != software) continue;
+            char reason[200];
+            EGLDisplay display = egl.get_platform_display(egl_platform_device, devices[i], nullptr);
+            if (make_context(egl, display, offscreen, reason, sizeof reason)) {
+                offscreen->platform = "device";
+                name_device(egl, devices[i], offscreen->device, sizeof offscreen->device);
+                return true;
+            }
+            std::snprintf(why, size, "no device of %d gives a desktop OpenGL context (the last: %s)",
+                          static_cast<int>(count), reason);
         }
-        std::snprintf(why, size, "no device of %d gives a desktop OpenGL context (the last: %s)",
-                      static_cast<int>(count), reason);
     }
     return false;
 }
