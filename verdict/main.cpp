@@ -58,9 +58,8 @@ int main(int argc, char** argv) {
         std::exit(verdict::failed);
     }
     if (settings.all) {
-        verdict::OffscreenRun run;
-        run.unavailable = "the first window's context, to judge them in, could not be made";
-        run.status = verdict::failed;
+        verdict::OffscreenRun run =
+            verdict::not_judged("the first window's context, to judge them in, could not be made");
         verdict::Status status = verdict::sweep(settings, settings.offscreen ? &run : nullptr);
         if (settings.offscreen) {
             verdict::hold_offscreen_to_expectation(&run, settings.expected);
