@@ -55,7 +55,11 @@ int main(int argc, char** argv) {
             verdict::could_not_open(&result);
             verdict::print_json(result);
         }
-        std::exit(verdict::failed);
+        // With -o the objects are still judged, as without a display: a DISPLAY inherited by a
+        // container may name a server long gone. Their status is then the run's.
+        std::exit(settings.offscreen
+                      ? verdict::judge_offscreen_without_display(settings.json, settings.expected)
+                      : verdict::failed);
     }
     if (settings.all) {
         verdict::OffscreenRun run =
@@ -82,7 +86,10 @@ int main(int argc, char** argv) {
     }
     if (window == nullptr) {
         glfwTerminate();
-        std::exit(result.status);
+        // Without a window, -o judges the objects as without a display; their status is the run's.
+        std::exit(settings.offscreen
+                      ? verdict::judge_offscreen_without_display(settings.json, settings.expected)
+                      : result.status);
     }
     verdict::Status status = result.status;
     if (settings.offscreen) {
