@@ -8,6 +8,7 @@
 
 #if !defined(_WIN32) && !defined(__APPLE__)
 #include <cstdint>
+#include <initializer_list>
 
 #include "platform/loaded_library.h"
 #include "platform/name_list.h"
@@ -128,16 +129,49 @@ bool load_egl(Egl* egl, char* why, std::size_t size) {
     return true;
 }
 
-// On the display (not yet initialised): a desktop OpenGL context made current without a surface.
-// The display is ended again when that fails; why then says at which step.
-bool make_context(const Egl& egl, EGLDisplay display, EglOffscreen* offscreen, char* why, std::size_t size) {
+// True when Mesa is told to render in software: LIBGL_ALWAYS_SOFTWARE set to a value it reads as true.
+bool software_forced() {
+    const char* value = std::getenv("LIBGL_ALWAYS_SOFTWARE");
+    if (value == nullptr) return false;
+    for (const char* yes : {"1", "true", "y", "yes"}) {
+        if (std::strcmp(value, yes) == 0) return true;
+    }
+    return false;
+}
+
+// True for Mesa's software device, which renders on the processor.
+bool is_software(const Egl& egl, EGLDeviceEXT device) {
+    return egl.query_device_string != nullptr &&
+           list_has_name(egl.query_device_string(device, egl_extensions), "EGL_MESA_device_software");
+}
+
+// eglInitialize on the display. Mesa warns about forced software rendering on any device's display,
+// its own software device's too, although that device renders in software whatever is asked; so
+// for that device (quiet) the request is held back while the display starts, and then restored.
+EGLBoolean initialize(const Egl& egl, EGLDisplay display, bool quiet) {
+    const bool held = quiet && software_forced();
+    char value[8] = "";
+    if (held) {
+        std::snprintf(value, sizeof value, "%s", std::getenv("LIBGL_ALWAYS_SOFTWARE"));
+        unsetenv("LIBGL_ALWAYS_SOFTWARE");
+    }
+    EGLint major = 0;
+    EGLint minor = 0;
+    const EGLBoolean initialised = egl.initialize(display, &major, &minor);
+    if (held) setenv("LIBGL_ALWAYS_SOFTWARE", value, 1);
+    return initialised;
+}
+
+// On the display (not yet initialised; software_device for Mesa's software device's): a desktop
+// OpenGL context made current without a surface. The display is ended again when that fails; why
+// then says at which step.
+bool make_context(const Egl& egl, EGLDisplay display, bool software_device, EglOffscreen* offscreen, char* why,
+                  std::size_t size) {
     if (display == nullptr) {
         std::snprintf(why, size, "no display (EGL error 0x%04X)", static_cast<unsigned>(egl.get_error()));
         return false;
     }
-    EGLint major = 0;
-    EGLint minor = 0;
-    if (!egl.initialize(display, &major, &minor)) {
+    if (!initialize(egl, display, software_device)) {
         std::snprintf(why, size, "eglInitialize failed (EGL error 0x%04X)", static_cast<unsigned>(egl.get_error()));
         return false;
     }
@@ -185,6 +219,9 @@ void name_device(const Egl& egl, EGLDeviceEXT device, char* name, std::size_t si
     if (file != nullptr) std::snprintf(name, size, "%s", file);
 }
 
+// The devices are tried hardware first, as a runner with a GPU wants that one judged; where software
+// rendering is forced, Mesa's software device first, as Mesa warns about a hardware device chosen
+// then and renders in software anyway.
 bool try_device(const Egl& egl, const char* client, EglOffscreen* offscreen, char* why, std::size_t size) {
     if (!list_has_name(client, "EGL_EXT_platform_device") || egl.query_devices == nullptr ||
         egl.get_platform_display == nullptr) {
@@ -197,16 +234,20 @@ bool try_device(const Egl& egl, const char* client, EglOffscreen* offscreen, cha
         std::snprintf(why, size, "EGL lists no devices");
         return false;
     }
-    for (EGLint i = 0; i < count; ++i) {
-        char reason[200];
-        EGLDisplay display = egl.get_platform_display(egl_platform_device, devices[i], nullptr);
-        if (make_context(egl, display, offscreen, reason, sizeof reason)) {
-            offscreen->platform = "device";
-            name_device(egl, devices[i], offscreen->device, sizeof offscreen->device);
-            return true;
+    const bool software_first = software_forced();
+    for (const bool software : {software_first, !software_first}) {
+        for (EGLint i = 0; i < count; ++i) {
+            if (is_software(egl, devices[i]) != software) continue;
+            char reason[200];
+            EGLDisplay display = egl.get_platform_display(egl_platform_device, devices[i], nullptr);
+            if (make_context(egl, display, software, offscreen, reason, sizeof reason)) {
+                offscreen->platform = "device";
+                name_device(egl, devices[i], offscreen->device, sizeof offscreen->device);
+                return true;
+            }
+            std::snprintf(why, size, "no device of %d gives a desktop OpenGL context (the last: %s)",
+                          static_cast<int>(count), reason);
         }
-        std::snprintf(why, size, "no device of %d gives a desktop OpenGL context (the last: %s)",
-                      static_cast<int>(count), reason);
     }
     return false;
 }
@@ -217,7 +258,7 @@ bool try_surfaceless(const Egl& egl, const char* client, EglOffscreen* offscreen
         return false;
     }
     EGLDisplay display = egl.get_platform_display(egl_platform_surfaceless, nullptr, nullptr);
-    if (!make_context(egl, display, offscreen, why, size)) return false;
+    if (!make_context(egl, display, false, offscreen, why, size)) return false;
     offscreen->platform = "surfaceless";
     return true;
 }

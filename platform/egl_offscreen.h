@@ -24,9 +24,10 @@ struct EglOffscreen {
 };
 
 // Makes the context current. Tries the device platform (EGL_EXT_platform_device: the first
-// device that gives a desktop OpenGL context) and then Mesa's surfaceless platform; forced names
-// the one to try alone ("device" or "surfaceless"; nullptr or empty tries both). libEGL is opened
-// at run time, and nothing else is loaded. On failure returns false with the reason, in words
+// device that gives a desktop OpenGL context, hardware devices before Mesa's software one, or that
+// one first where LIBGL_ALWAYS_SOFTWARE forces software rendering) and then Mesa's surfaceless
+// platform; forced names the one to try alone ("device" or "surfaceless"; nullptr or empty tries
+// both). libEGL is opened at run time, and nothing else is loaded. On failure returns false with the reason, in words
 // and without "Error:", in why; nothing is left current.
 bool make_egl_offscreen(const char* forced, EglOffscreen* offscreen, char* why, std::size_t size);
 

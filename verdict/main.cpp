@@ -69,12 +69,15 @@ int main(int argc, char** argv) {
             if (pictures != nullptr) result.pictures.emplace();
             verdict::print_json(result);
         }
-        std::exit(end_pictures(verdict::failed));
+        // With -o the objects are still judged, as without a display: a DISPLAY inherited by a
+        // container may name a server long gone. Their status is then the run's.
+        std::exit(end_pictures(settings.offscreen ? verdict::judge_offscreen_without_display(
+                                                        settings.json, settings.expected, pictures)
+                                                  : verdict::failed));
     }
     if (settings.all) {
-        verdict::OffscreenRun run;
-        run.unavailable = "the first window's context, to judge them in, could not be made";
-        run.status = verdict::failed;
+        verdict::OffscreenRun run =
+            verdict::not_judged("the first window's context, to judge them in, could not be made");
         verdict::Status status = verdict::sweep(settings, settings.offscreen ? &run : nullptr, pictures);
         if (settings.offscreen) {
             verdict::hold_offscreen_to_expectation(&run, settings.expected);
@@ -100,7 +103,10 @@ int main(int argc, char** argv) {
     }
     if (window == nullptr) {
         glfwTerminate();
-        std::exit(end_pictures(result.status));
+        // Without a window, -o judges the objects as without a display; their status is the run's.
+        std::exit(end_pictures(settings.offscreen ? verdict::judge_offscreen_without_display(
+                                                        settings.json, settings.expected, pictures)
+                                                  : result.status));
     }
     verdict::Status status = result.status;
     if (settings.offscreen) {

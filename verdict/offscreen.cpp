@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "app/scene.h"
 #include "app/scene_layout.h"
@@ -252,8 +254,12 @@ const char* kind_name(ObjectKind kind) {
 OffscreenRun judge_offscreen(Pixels* pixels, PictureFolder* folder) {
     OffscreenRun run;
     run.kinds[1].kind = ObjectKind::texture;
-    if (const GLubyte* renderer = glGetString(GL_RENDERER))
-        run.renderer = reinterpret_cast<const char*>(renderer);
+    for (auto [name, text] : {std::pair{GL_VENDOR, &run.vendor},
+                              {GL_RENDERER, &run.renderer},
+                              {GL_VERSION, &run.version},
+                              {GL_SHADING_LANGUAGE_VERSION, &run.glsl}}) {
+        if (const GLubyte* s = glGetString(name)) *text = reinterpret_cast<const char*>(s);
+    }
     if (!can_make_renderbuffers()) {
         run.unavailable =
             "this context has no framebuffer objects or glBlitFramebuffer (OpenGL 3.0) to judge offscreen";

@@ -65,9 +65,11 @@ struct KindLimits {
 struct OffscreenRun {
     std::string context;       // where it ran: "window", "EGL device platform", "EGL surfaceless platform"
     PlatformNames platform{};  // the window's platform, or EGL's alone without a display
-    std::string renderer;      // GL_RENDERER; empty where the driver gave none
+    std::string vendor, renderer, version, glsl;  // the context's GL_VENDOR, GL_RENDERER, GL_VERSION and
+                                                  // GL_SHADING_LANGUAGE_VERSION; empty where it gave none
     const char* unavailable = nullptr;  // why nothing could be judged (no framebuffer objects), or nullptr
-    KindLimits kinds[2];                // the renderbuffers' and the textures', in that order
+    std::string error;    // where no context to judge in could be made, the error in its own words
+    KindLimits kinds[2];  // the renderbuffers' and the textures', in that order
     std::vector<OffscreenResult> results;
     std::int32_t expected = 0;  // -e's count, the run was held to; 0 where none was asked for
     Status status = unjudged;   // the gravest of the results', or unjudged when nothing could be judged

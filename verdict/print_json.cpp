@@ -6,7 +6,9 @@
 #include "verdict/print_json.h"
 
 #include <cstdio>
+#include <initializer_list>
 #include <nlohmann/json.hpp>
+#include <utility>
 
 #include "verdict/usage.h"
 
@@ -98,10 +100,15 @@ std::string line(const json& object) {
 // The keys every object of an offscreen run shares: where it ran and the kind's limit.
 json offscreen_object(const OffscreenRun& run, const KindLimits& k) {
     json object = blank(kind_name(k.kind));
-    object["context"] = run.context;
+    if (!run.context.empty()) object["context"] = run.context;
     object["platform"] = platform(run.platform);
     if (k.unavailable == nullptr && run.unavailable == nullptr) object["max_samples"] = k.limit;
-    if (!run.renderer.empty()) object["renderer"] = run.renderer;
+    for (auto [key, text] : {std::pair{"vendor", &run.vendor},
+                             {"renderer", &run.renderer},
+                             {"version", &run.version},
+                             {"glsl_version", &run.glsl}}) {
+        if (!text->empty()) object[key] = *text;
+    }
     if (run.expected > 0) object["expected"] = run.expected;
     return object;
 }
@@ -158,6 +165,7 @@ std::vector<std::string> offscreen_json_lines(const OffscreenRun& run) {
         if (why == nullptr) continue;
         json object = offscreen_object(run, k);
         object["verdict"] = picture::cannot_judge(why).text;
+        if (!run.error.empty()) object["error"] = run.error;
         object["status"] = static_cast<int>(run.unavailable != nullptr ? run.status : unjudged);
         lines.push_back(line(object));
     }

@@ -6,6 +6,7 @@
 
 #include "picture/judgement.h"
 #include "verdict/print_json.h"
+#include "verdict/run_offscreen.h"
 
 namespace {
 
@@ -88,6 +89,18 @@ TEST(VerdictJson, EveryObjectHasTheSameKeysInOrderAndNullWhereNothingWasRead) {
     EXPECT_TRUE(b["pictures"].is_null());  // no -p; with it, a list, empty where nothing was written
     EXPECT_EQ(b["error"], "X11: The DISPLAY environment variable is missing");
     EXPECT_EQ(b["status"], 1);
+}
+
+TEST(VerdictJson, OffscreenObjectsNotJudgedAreOneOfEachKindWithTheError) {
+    const auto run = jaggo::verdict::not_judged("no context", "EGL lists no devices");
+    std::vector<std::string> kinds;
+    for (const std::string& line : jaggo::verdict::offscreen_json_lines(run)) {
+        const auto object = nlohmann::json::parse(line);
+        kinds.push_back(object["kind"]);
+        EXPECT_EQ(object["error"], "EGL lists no devices");
+        EXPECT_EQ(object["status"], 1);
+    }
+    EXPECT_EQ(kinds, (std::vector<std::string>{"renderbuffer", "texture"}));
 }
 
 }  // namespace
