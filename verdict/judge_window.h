@@ -11,6 +11,7 @@
 #include "app/scene_layout.h"
 #include "picture/judgement.h"
 #include "picture/presentation.h"
+#include "picture/sample_findings.h"
 #include "platform/configuration.h"
 #include "platform/offered_samples.h"
 #include "verdict/expectation.h"
@@ -46,6 +47,7 @@ struct WindowResult {
     bool pictured = false;           // a picture was read back and analysed: judged holds its readings
     picture::Judgement judged{};     // its conclusion is set in any case, the presentation taken into account
     picture::Presented presented{};  // what the window showed of the judged frame, where pictured
+    picture::SampleFindings samples{};  // its samples read one by one, where pictured, or why not
     Expectation expectation{};       // -e's, where asked
     Status status = failed;          // the conclusion's status; failed when the window could not be opened
     std::string error;               // why it could not be opened, in the error's own words

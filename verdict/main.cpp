@@ -74,8 +74,8 @@ int main(int argc, char** argv) {
     verdict::Pixels pixels;
     verdict::WindowResult result;
     GLFWwindow* window = verdict::open_and_judge(samples, !settings.json, &pixels, &result);
-    result.expectation =
-        verdict::hold_to_expectation(settings.expected, result.judged.right.samples, &result.status);
+    result.expectation = verdict::hold_to_expectation(
+        settings.expected, picture::samples_in_effect(result.samples, result.judged.right), &result.status);
     if (settings.json) {
         verdict::print_json(result);
     } else if (window != nullptr) {

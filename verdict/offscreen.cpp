@@ -9,6 +9,7 @@
 #include "app/scene_layout.h"
 #include "gl_loader/gl.h"
 #include "verdict/judge_window.h"
+#include "verdict/read_samples.h"
 
 namespace jaggo::verdict {
 
@@ -116,7 +117,7 @@ void attach(ObjectKind kind, GLuint object) {
 }
 
 // What the object of that count showed, once made and attached to framebuffer (bound).
-void draw_and_judge(GLuint framebuffer, Pixels* pixels, OffscreenResult* result) {
+void draw_and_judge(GLuint framebuffer, GLuint object, Pixels* pixels, OffscreenResult* result) {
     char why[200];
     const GLenum completeness = glCheckFramebufferStatus(GL_FRAMEBUFFER);
     if (completeness != GL_FRAMEBUFFER_COMPLETE) {
@@ -141,6 +142,20 @@ void draw_and_judge(GLuint framebuffer, Pixels* pixels, OffscreenResult* result)
     result->pictured = true;
     const char* reporter = result->kind == ObjectKind::renderbuffer ? "the renderbuffer" : "the texture";
     result->judged = picture::judge_picture(image, scene_geometry, result->granted, reporter);
+    if (result->judged.why_not_as_drawn == nullptr) {
+        // A texture's samples are read from it; a renderbuffer's, copied into a texture first.
+        SampleSource source;
+        source.framebuffer = framebuffer;
+        source.texture = result->kind == ObjectKind::texture ? object : 0;
+        source.width = offscreen_width;
+        source.height = offscreen_height;
+        source.reported = result->granted;
+        result->samples = read_samples(source, judged_degrees, result->judged.right.samples, pixels);
+        if (result->samples.readable)
+            result->judged.conclusion = picture::judge_samples(result->samples, reporter);
+    } else {
+        result->samples = picture::samples_not_readable("the drawn picture does not show the scene whole");
+    }
     result->status = status_of(result->judged.conclusion.outcome);
 }
 
@@ -177,7 +192,7 @@ OffscreenResult judge_object(const KindLimits& limits, std::int32_t asked, Pixel
         result.granted = samples_of(limits.kind);
         glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
         attach(limits.kind, object);
-        draw_and_judge(framebuffer, pixels, &result);
+        draw_and_judge(framebuffer, object, pixels, &result);
     }
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     if (limits.kind == ObjectKind::renderbuffer) {
@@ -234,7 +249,8 @@ void hold_offscreen_to_expectation(OffscreenRun* run, std::int32_t at_least) {
     if (run->unavailable != nullptr) return;
     for (OffscreenResult& r : run->results) {
         if (!r.made || r.asked < at_least) continue;
-        r.expectation = hold_to_expectation(at_least, r.judged.right.samples, &r.status);
+        r.expectation =
+            hold_to_expectation(at_least, picture::samples_in_effect(r.samples, r.judged.right), &r.status);
     }
     run->status = gravest(*run);
 }

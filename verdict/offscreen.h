@@ -8,6 +8,7 @@
 
 #include "app/scene_layout.h"
 #include "picture/judgement.h"
+#include "picture/sample_findings.h"
 #include "platform/configuration.h"
 #include "verdict/expectation.h"
 #include "verdict/read_back.h"
@@ -43,6 +44,7 @@ struct OffscreenResult {
     std::int32_t granted = 0;     // GL_RENDERBUFFER_SAMPLES or GL_TEXTURE_SAMPLES
     bool pictured = false;        // a picture was read back and analysed: judged holds its readings
     picture::Judgement judged{};  // its conclusion is set in any case
+    picture::SampleFindings samples{};  // its samples read one by one, where pictured, or why not
     Expectation expectation{};    // -e's, where asked
     Status status = unjudged;
 };

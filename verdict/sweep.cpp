@@ -47,9 +47,13 @@ std::vector<std::string> row(const WindowResult& r) {
     if (r.pictured && r.presented.not_readable[0] != '\0') shown = "unread";
     std::string said = verdict_cell(r.status, true, r.judged.conclusion, r.expectation);
     if (!r.opened) said = "could not run: " + said;
-    return {
-        cell(r.asked), r.opened ? cell(r.configuration) : "-", r.opened ? cell(r.claimed) : "-", seen, shown,
-        said};
+    return {cell(r.asked),
+            r.opened ? cell(r.configuration) : "-",
+            r.opened ? cell(r.claimed) : "-",
+            seen,
+            shown,
+            samples_read_cell(r.pictured, r.samples),
+            said};
 }
 
 // The platform and the driver, once: every window of the sweep runs on them.
@@ -79,7 +83,7 @@ void print_table(const OfferedSamples& offered, const std::vector<std::int32_t>&
         std::printf("Sample counts offered: not listed on this platform; asked %s\n", asked.c_str());
     }
     std::vector<std::vector<std::string>> rows = {
-        {"asked", "configuration", "GL_SAMPLES", "seen", "shown", "verdict"}};
+        {"asked", "configuration", "GL_SAMPLES", "seen", "shown", "samples", "verdict"}};
     for (const WindowResult& r : results) rows.push_back(row(r));
     print_columns(rows, false);
 }
@@ -98,8 +102,9 @@ Status sweep(const Settings& settings, OffscreenRun* offscreen) {
         WindowResult& result = results.back();
         result.offered = offered;
         if (result.asked >= settings.expected) {
-            result.expectation =
-                hold_to_expectation(settings.expected, result.judged.right.samples, &result.status);
+            result.expectation = hold_to_expectation(
+                settings.expected, picture::samples_in_effect(result.samples, result.judged.right),
+                &result.status);
         }
         if (i == 0) {
             for (int k = 0; k < offered.count; ++k) {
