@@ -133,6 +133,7 @@ void start_samples(SampleAccumulator* samples, int width, int height, const Plac
     samples->height = height;
     samples->square = square;
     samples->count = 0;
+    samples->empty = 0;
     samples->black_and_white = true;
     const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     samples->sum.assign(pixels, 0);
@@ -142,6 +143,15 @@ void start_samples(SampleAccumulator* samples, int width, int height, const Plac
 void add_sample(SampleAccumulator* samples, const Image& sample) {
     if (samples->count >= max_samples) return;
     const int i = samples->count++;
+    const std::size_t bytes = static_cast<std::size_t>(sample.width * sample.height * bytes_per_pixel);
+    bool lit = false;
+    for (std::size_t b = 0; b < bytes && !lit; b += bytes_per_pixel) lit = sample.pixels[b] != 0;
+    samples->is_empty[i] = !lit;
+    samples->seen[i] = {false, {0, 0}};
+    if (!lit) {
+        ++samples->empty;
+        return;
+    }
     const DecodeTable& table = linear();
     std::uint64_t whole = fnv_basis;
     std::uint64_t left = fnv_basis;
@@ -171,8 +181,8 @@ bool ResolveComparison::is_mean() const {
 ResolveComparison compare_resolve(const SampleAccumulator& samples, const Image& resolve) {
     ResolveComparison plain{false, 0, 0.0};
     ResolveComparison gamma{true, 0, 0.0};
-    if (samples.count == 0) return plain;
-    const double n = samples.count;
+    if (samples.count == samples.empty) return plain;
+    const double n = samples.count - samples.empty;
     const std::size_t pixels = samples.sum.size();
     for (std::size_t i = 0; i < pixels; ++i) {
         const double stored = resolve.pixels[i * bytes_per_pixel];
@@ -190,15 +200,22 @@ ResolveComparison compare_resolve(const SampleAccumulator& samples, const Image&
 int distinct_samples(const SampleAccumulator& samples) {
     int distinct = 0;
     for (int i = 0; i < samples.count; ++i) {
-        const std::uint64_t* end = samples.signature + i;
-        distinct += std::find(samples.signature, end, samples.signature[i]) == end;
+        if (samples.is_empty[i]) continue;
+        bool seen_before = false;
+        for (int j = 0; j < i && !seen_before; ++j) {
+            seen_before = !samples.is_empty[j] && samples.signature[j] == samples.signature[i];
+        }
+        distinct += !seen_before;
     }
     return distinct;
 }
 
 bool left_samples_alike(const SampleAccumulator& samples) {
-    for (int i = 1; i < samples.count; ++i) {
-        if (samples.left_signature[i] != samples.left_signature[0]) return false;
+    const std::uint64_t* first = nullptr;
+    for (int i = 0; i < samples.count; ++i) {
+        if (samples.is_empty[i]) continue;
+        if (first != nullptr && samples.left_signature[i] != *first) return false;
+        first = &samples.left_signature[i];
     }
     return true;
 }

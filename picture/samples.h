@@ -48,6 +48,8 @@ struct SampleAccumulator {
     int width = 0, height = 0;
     PlacedSquare square{};
     int count = 0;                              // pictures fed
+    int empty = 0;                              // of them all black: no sample's (see add_sample)
+    bool is_empty[max_samples];                 // per sample, its picture has nothing lit
     std::vector<std::uint16_t> sum;             // per pixel, the red values added up
     std::vector<float> linear_sum;              // per pixel, the same decoded from sRGB to linear light
     std::uint64_t signature[max_samples];       // per sample, of the whole picture
@@ -59,7 +61,10 @@ struct SampleAccumulator {
 // Starts over for pictures of width x height pixels of the scene with that right square.
 void start_samples(SampleAccumulator* samples, int width, int height, const PlacedSquare& square);
 
-// Adds one sample's picture, of the size started with; beyond max_samples pictures are ignored.
+// Adds one sample's picture, of the size started with; beyond max_samples pictures are ignored. A
+// picture with nothing lit is no sample's: the scene lights both squares at every sample point. Such
+// is what reading a sample past the buffer's own count gives, where a buffer reports more samples
+// than it stores; it is counted as empty and left out of everything else.
 void add_sample(SampleAccumulator* samples, const Image& sample);
 
 // How far a resolve lies from the samples' mean, in levels of 255: the plain mean of the stored
@@ -76,7 +81,8 @@ constexpr std::uint32_t few_pixels_off = 8;
 
 ResolveComparison compare_resolve(const SampleAccumulator& samples, const Image& resolve);
 
-// How many of the samples fed hold pictures of their own; whether their left halves are all alike.
+// How many of the samples fed hold pictures of their own (an empty one none); whether the left
+// halves of those not empty are all alike.
 int distinct_samples(const SampleAccumulator& samples);
 bool left_samples_alike(const SampleAccumulator& samples);
 

@@ -129,6 +129,18 @@ TEST(Samples, SamplesWithTheSamePictureCountOnce) {
     EXPECT_EQ(f.distinct, 4);
     EXPECT_STREQ(judge_samples(f).text,
                  "CONTRADICTION: the context reports 8 samples, but 4 of them hold pictures of their own");
+
+    // Samples read past what a buffer stores come back black: they hold no picture, and the four
+    // that do are still the resolve's whole mean.
+    Fed padded;
+    feed(&padded, four);
+    const Picture black(padded.pictures[0].size(), 0);
+    for (int i = 0; i < 4; ++i) add_sample(&padded.samples, {black.data(), width, height});
+    const Picture mean = mean_of(padded.pictures, false);
+    const SampleFindings p = find_samples(padded.samples, {mean.data(), width, height}, 8, nullptr, 4);
+    EXPECT_EQ(p.distinct, 4);
+    EXPECT_TRUE(p.resolve.is_mean());
+    EXPECT_TRUE(p.left_alike);
 }
 
 TEST(Samples, TheResolveIsTheMeanPlainOrInLinearLightButNotFiltered) {
