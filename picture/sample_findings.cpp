@@ -59,7 +59,8 @@ SampleFindings find_samples(const SampleAccumulator& samples, const Image& resol
         f.seen[i] = samples.seen[i];
     }
     f.resolve = compare_resolve(samples, resolve);
-    f.left_alike = left_samples_alike(samples);
+    f.left_distinct = distinct_left_halves(samples);
+    f.left_alike = f.left_distinct <= 1;
     f.level_samples = level_samples;
     return f;
 }
@@ -109,8 +110,10 @@ Conclusion judge_samples(const SampleFindings& f, const char* reporter) {
     }
     if (!f.resolve.is_mean()) add("the driver's resolve is not the mean of its samples: a filtered resolve");
     if (!f.left_alike) {
-        add("the left square's samples differ from each other although multisampling is off for it: the "
-            "driver or its settings force anti-aliasing");
+        add(
+            format("the left square shows %d samples although multisampling is off for it: the driver or its "
+                   "settings force anti-aliasing",
+                   f.left_distinct));
     }
     Conclusion c{Outcome::contradiction, ""};
     if (!found.empty()) {

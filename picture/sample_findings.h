@@ -27,8 +27,9 @@ struct SampleFindings {
     SamplePosition reported_at[max_samples]{};
     FittedPosition seen[max_samples]{};
     ResolveComparison resolve{};
-    bool left_alike = true;
-    int level_samples = 0;  // what the grey levels of the resolve read (0: no count fits them)
+    bool left_alike = true;  // the left square's samples all hold the same picture of it
+    int left_distinct = 1;   // how many different pictures of it they hold
+    int level_samples = 0;   // what the grey levels of the resolve read (0: no count fits them)
 };
 
 // Where the samples could not be read, and why; a buffer of one sample, which has none to tell apart.

@@ -61,6 +61,19 @@ std::uint64_t fnv1a(std::uint64_t hash, std::uint8_t byte) {
 
 constexpr std::uint64_t fnv_basis = 0xcbf29ce484222325ULL;
 
+// How many different signatures the samples not empty have.
+int distinct_signatures(const SampleAccumulator& samples, const std::uint64_t* signatures) {
+    int distinct = 0;
+    for (int i = 0; i < samples.count; ++i) {
+        if (samples.is_empty[i]) continue;
+        bool seen_before = false;
+        for (int j = 0; j < i && !seen_before; ++j)
+            seen_before = !samples.is_empty[j] && signatures[j] == signatures[i];
+        distinct += !seen_before;
+    }
+    return distinct;
+}
+
 }  // namespace
 
 PlacedSquare right_square(int width, int height, const Geometry& geometry, double degrees) {
@@ -198,26 +211,11 @@ ResolveComparison compare_resolve(const SampleAccumulator& samples, const Image&
 }
 
 int distinct_samples(const SampleAccumulator& samples) {
-    int distinct = 0;
-    for (int i = 0; i < samples.count; ++i) {
-        if (samples.is_empty[i]) continue;
-        bool seen_before = false;
-        for (int j = 0; j < i && !seen_before; ++j) {
-            seen_before = !samples.is_empty[j] && samples.signature[j] == samples.signature[i];
-        }
-        distinct += !seen_before;
-    }
-    return distinct;
+    return distinct_signatures(samples, samples.signature);
 }
 
-bool left_samples_alike(const SampleAccumulator& samples) {
-    const std::uint64_t* first = nullptr;
-    for (int i = 0; i < samples.count; ++i) {
-        if (samples.is_empty[i]) continue;
-        if (first != nullptr && samples.left_signature[i] != *first) return false;
-        first = &samples.left_signature[i];
-    }
-    return true;
+int distinct_left_halves(const SampleAccumulator& samples) {
+    return distinct_signatures(samples, samples.left_signature);
 }
 
 }  // namespace jaggo::picture

@@ -81,9 +81,9 @@ constexpr std::uint32_t few_pixels_off = 8;
 
 ResolveComparison compare_resolve(const SampleAccumulator& samples, const Image& resolve);
 
-// How many of the samples fed hold pictures of their own (an empty one none); whether the left
-// halves of those not empty are all alike.
+// How many of the samples fed hold pictures of their own (an empty one none), and how many
+// different left halves, where the left square lies, those not empty hold.
 int distinct_samples(const SampleAccumulator& samples);
-bool left_samples_alike(const SampleAccumulator& samples);
+int distinct_left_halves(const SampleAccumulator& samples);
 
 }  // namespace jaggo::picture

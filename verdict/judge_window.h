@@ -47,10 +47,11 @@ struct WindowResult {
     bool pictured = false;           // a picture was read back and analysed: judged holds its readings
     picture::Judgement judged{};     // its conclusion is set in any case, the presentation taken into account
     picture::Presented presented{};  // what the window showed of the judged frame, where pictured
-    picture::SampleFindings samples{};  // its samples read one by one, where pictured, or why not
     Expectation expectation{};       // -e's, where asked
     Status status = failed;          // the conclusion's status; failed when the window could not be opened
     std::string error;               // why it could not be opened, in the error's own words
+    // The judged frame's samples read one by one, where pictured, or why not.
+    picture::SampleFindings samples{};
 };
 
 // Opens a window asking for that many samples as jaggo does, builds the scene and judges the window

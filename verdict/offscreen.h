@@ -44,9 +44,10 @@ struct OffscreenResult {
     std::int32_t granted = 0;     // GL_RENDERBUFFER_SAMPLES or GL_TEXTURE_SAMPLES
     bool pictured = false;        // a picture was read back and analysed: judged holds its readings
     picture::Judgement judged{};  // its conclusion is set in any case
-    picture::SampleFindings samples{};  // its samples read one by one, where pictured, or why not
     Expectation expectation{};    // -e's, where asked
     Status status = unjudged;
+    // Its samples read one by one, where pictured, or why not.
+    picture::SampleFindings samples{};
 };
 
 // The limit of one kind of object.
@@ -77,10 +78,12 @@ constexpr int offscreen_height = scene::window_height;
 // picture::max_samples), and one past the limit.
 // Each object is made, its samples read, the scene drawn into it at the judged angle, resolved by
 // glBlitFramebuffer into a single-sampled renderbuffer, read into pixels (grown once, to the
-// objects' size) and judged against its samples. A count the driver refuses beyond its limit is
-// a row that says so, with status agrees; a refusal within the limit, an out-of-memory error, an
-// incomplete framebuffer or a refused read-back is a row that says why, with status unjudged.
-// Leaves the window's framebuffer bound.
+// objects' size) and judged against its samples; where it shows the scene whole, its samples are
+// also read one by one (verdict/read_samples.h, into pixels grown to two pictures), and where they
+// can be, they give its verdict. A count the driver refuses beyond its limit is a row that says
+// so, with status agrees; a refusal within the limit, an out-of-memory error, an incomplete
+// framebuffer or a refused read-back is a row that says why, with status unjudged. Leaves the
+// window's framebuffer bound.
 OffscreenRun judge_offscreen(Pixels* pixels);
 
 // Holds the objects asked for at_least samples or more to it (verdict/expectation.h); a refused
