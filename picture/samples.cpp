@@ -147,7 +147,6 @@ void start_samples(SampleAccumulator* samples, int width, int height, const Plac
     samples->square = square;
     samples->count = 0;
     samples->empty = 0;
-    samples->black_and_white = true;
     const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     samples->sum.assign(pixels, 0);
     samples->linear_sum.assign(pixels, 0.0f);
@@ -177,7 +176,6 @@ void add_sample(SampleAccumulator* samples, const Image& sample) {
                 whole = fnv1a(whole, p[c]);
                 if (x < half) left = fnv1a(left, p[c]);
             }
-            if ((p[0] != 0 && p[0] != 255) || p[1] != p[0] || p[2] != p[0]) samples->black_and_white = false;
             samples->sum[n] = static_cast<std::uint16_t>(samples->sum[n] + p[0]);
             samples->linear_sum[n] += table.value[p[0]];
         }

@@ -55,7 +55,6 @@ struct SampleAccumulator {
     std::uint64_t signature[max_samples];       // per sample, of the whole picture
     std::uint64_t left_signature[max_samples];  // of its left half, where the left square lies
     FittedPosition seen[max_samples];
-    bool black_and_white = true;  // every picture fed was pure black and white
 };
 
 // Starts over for pictures of width x height pixels of the scene with that right square.

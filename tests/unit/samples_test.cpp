@@ -152,6 +152,16 @@ TEST(Samples, TheResolveIsTheMeanPlainOrInLinearLightButNotFiltered) {
         EXPECT_TRUE(r.is_mean()) << linear << " " << r.off;
         EXPECT_EQ(r.linear, linear);
     }
+    // The resolve is their mean, so grey levels that read another count fell short: said, not held.
+    const Picture resolve = mean_of(fed.pictures, false);
+    const SampleFindings short_levels =
+        find_samples(fed.samples, {resolve.data(), width, height}, 4, four.data(), 2);
+    char line[600];
+    samples_line(short_levels, line, sizeof line);
+    EXPECT_NE(std::string(line).find("the grey levels read 2: the level reading fell short"),
+              std::string::npos)
+        << line;
+    EXPECT_EQ(judge_samples(short_levels).outcome, Outcome::agrees);
     // A tent over the pixel and its neighbours left and right: the samples' mean no longer.
     const Picture mean = mean_of(fed.pictures, false);
     Picture filtered = mean;
