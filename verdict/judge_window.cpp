@@ -117,8 +117,7 @@ void judge_window(GLFWwindow* window, Pixels* pixels, WindowResult* result) {
                 read_and_judge_samples(width, height, claimed, pixels, result);
                 break;
             }
-            result->samples =
-                picture::samples_not_readable("the drawn picture does not show the scene whole");
+            result->samples = picture::samples_not_readable(picture_not_whole);
         }
         glfwSwapBuffers(window);
         glfwPollEvents();

@@ -154,7 +154,7 @@ void draw_and_judge(GLuint framebuffer, GLuint object, Pixels* pixels, Offscreen
         if (result->samples.readable)
             result->judged.conclusion = picture::judge_samples(result->samples, reporter);
     } else {
-        result->samples = picture::samples_not_readable("the drawn picture does not show the scene whole");
+        result->samples = picture::samples_not_readable(picture_not_whole);
     }
     result->status = status_of(result->judged.conclusion.outcome);
 }

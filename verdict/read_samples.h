@@ -28,6 +28,10 @@
 
 namespace jaggo::verdict {
 
+// Why no sample is read from a frame whose picture does not show the scene: its samples' positions
+// could not be fitted to the squares.
+constexpr const char* picture_not_whole = "the drawn picture does not show the scene whole";
+
 // The multisampled colour buffer to read: that of a framebuffer (0: the window's back buffer, as
 // drawn and not yet swapped), copied into a texture of its count; or, for a multisampled texture
 // attached to the framebuffer, that texture itself.
