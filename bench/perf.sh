@@ -14,7 +14,7 @@ dir=${JAGGO_PERF_DIR:-build-perf}
 runs=${1:-15}
 cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DJAGGO_TESTS=ON -DJAGGO_SANITIZE=OFF -DJAGGO_BENCH=ON >/dev/null
 cmake --build "$dir" -j"$(nproc)" --target jaggo jaggo-verdict bare_window first_frame loader_bench alloc_counter \
-    pictures_bench >/dev/null
+    pictures_bench gl_fault_shim >/dev/null
 # -br: a black root, so only the drawn squares read back white.
 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset -br -nolisten tcp +extension GLX" \
     python3 bench/perf.py "$dir" "$runs" "${2:-all}"

@@ -14,6 +14,11 @@ add_test(NAME window_verdict COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURC
 set_tests_properties(window_verdict PROPERTIES LABELS window SKIP_RETURN_CODE 77 TIMEOUT 300
   ENVIRONMENT "${JAGGO_TEST_ENV};GL_FAULT_SHIM=$<TARGET_FILE:gl_fault_shim>")
 
+# jaggo-verdict's samples read one by one against the GLX probe's positions, and the faults they show.
+add_test(NAME window_samples COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/window/test_samples.py)
+set_tests_properties(window_samples PROPERTIES LABELS window SKIP_RETURN_CODE 77 TIMEOUT 300
+  ENVIRONMENT "${JAGGO_TEST_ENV};GL_FAULT_SHIM=$<TARGET_FILE:gl_fault_shim>")
+
 # jaggo-verdict -o: offscreen objects against the GLX probe's grants, lying objects, and no display.
 add_test(NAME window_offscreen COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/window/test_offscreen.py)
 set_tests_properties(window_offscreen PROPERTIES LABELS window SKIP_RETURN_CODE 77 TIMEOUT 300

@@ -15,6 +15,7 @@
 #include "platform/pixel_format.h"
 #include "platform/presented_picture.h"
 #include "platform/settled_size.h"
+#include "verdict/read_samples.h"
 
 namespace jaggo::verdict {
 
@@ -61,6 +62,18 @@ void read_and_judge_presented(GLFWwindow* window, int claimed, const picture::Im
     const picture::Image image{shown, drawn.width, drawn.height};
     result->presented = picture::judge_presented(image, drawn, result->judged, scene_geometry, claimed);
     result->judged.conclusion = picture::with_presentation(result->judged.conclusion, result->presented);
+}
+
+// Reads the judged frame's samples one by one, before it is swapped; where they could be read, they
+// and not the grey levels give the verdict.
+void read_and_judge_samples(int width, int height, int claimed, Pixels* pixels, WindowResult* result) {
+    SampleSource source;
+    source.width = width;
+    source.height = height;
+    source.reported = claimed;
+    source.precision = result->judged.precision;
+    result->samples = read_samples(source, judged_degrees, result->judged.right.samples, pixels);
+    if (result->samples.readable) result->judged.conclusion = picture::judge_samples(result->samples);
 }
 
 // Judges the window, whose context is current and whose scene is built: reads what the context
@@ -117,7 +130,11 @@ void judge_window(GLFWwindow* window, Pixels* pixels, WindowResult* result) {
             result->judged = picture::judge_picture(image, scene_geometry, claimed, "the context", precision);
             drawn = image;
             result->pictured = true;
-            if (result->judged.why_not_as_drawn == nullptr) break;
+            if (result->judged.why_not_as_drawn == nullptr) {
+                read_and_judge_samples(width, height, claimed, pixels, result);
+                break;
+            }
+            result->samples = picture::samples_not_readable(picture_not_whole);
         }
         glfwSwapBuffers(window);
         glfwPollEvents();

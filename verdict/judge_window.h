@@ -11,6 +11,7 @@
 #include "app/scene_layout.h"
 #include "picture/judgement.h"
 #include "picture/presentation.h"
+#include "picture/sample_findings.h"
 #include "platform/configuration.h"
 #include "platform/offered_samples.h"
 #include "verdict/expectation.h"
@@ -49,8 +50,10 @@ struct WindowResult {
     Expectation expectation{};       // -e's, where asked
     Status status = failed;          // the conclusion's status; failed when the window could not be opened
     std::string error;               // why it could not be opened, in the error's own words
-    int width = 0, height = 0;       // the judged picture's, whose pixels lead the caller's buffer
-    bool shown_read = false;         // what the window showed was read, after them in that buffer
+    // The judged frame's samples read one by one, where pictured, or why not.
+    picture::SampleFindings samples{};
+    int width = 0, height = 0;  // the judged picture's, whose pixels lead the caller's buffer
+    bool shown_read = false;    // what the window showed was read, after them in that buffer
     std::optional<std::vector<std::string>> pictures;  // with -p: the files written of it
 };
 

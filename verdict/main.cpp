@@ -91,8 +91,8 @@ int main(int argc, char** argv) {
     verdict::Pixels pixels;
     verdict::WindowResult result;
     GLFWwindow* window = verdict::open_and_judge(samples, !settings.json, &pixels, &result);
-    result.expectation =
-        verdict::hold_to_expectation(settings.expected, result.judged.right.samples, &result.status);
+    result.expectation = verdict::hold_to_expectation(
+        settings.expected, picture::samples_in_effect(result.samples, result.judged.right), &result.status);
     // The lines never wait for a file; a JSON object waits, to carry its files and final status.
     if (settings.json) {
         if (pictures != nullptr) verdict::write_window_pictures(pixels, pictures, &result);

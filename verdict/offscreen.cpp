@@ -14,6 +14,7 @@
 #include "gl_loader/gl.h"
 #include "verdict/judge_window.h"
 #include "verdict/pictures.h"
+#include "verdict/read_samples.h"
 
 namespace jaggo::verdict {
 
@@ -135,7 +136,8 @@ void attach(ObjectKind kind, GLuint object) {
 
 // What the object of that count showed, once made and attached to framebuffer (bound); with a
 // folder, its pictures are written there before the buffer is read into again.
-void draw_and_judge(GLuint framebuffer, Pixels* pixels, PictureFolder* folder, OffscreenResult* result) {
+void draw_and_judge(GLuint framebuffer, GLuint object, Pixels* pixels, PictureFolder* folder,
+                    OffscreenResult* result) {
     char why[200];
     const GLenum completeness = glCheckFramebufferStatus(GL_FRAMEBUFFER);
     if (completeness != GL_FRAMEBUFFER_COMPLETE) {
@@ -159,7 +161,23 @@ void draw_and_judge(GLuint framebuffer, Pixels* pixels, PictureFolder* folder, O
     char forced[120];
     std::snprintf(forced, sizeof forced, "glDisable(GL_MULTISAMPLE) was not honoured for %s", reporter);
     result->judged = picture::judge_picture(image, scene_geometry, result->granted, reporter, {}, forced);
+    if (result->judged.why_not_as_drawn == nullptr) {
+        // A texture's samples are read from it; a renderbuffer's, copied into a texture first.
+        SampleSource source;
+        source.framebuffer = framebuffer;
+        source.texture = result->kind == ObjectKind::texture ? object : 0;
+        source.width = offscreen_width;
+        source.height = offscreen_height;
+        source.reported = result->granted;
+        result->samples = read_samples(source, judged_degrees, result->judged.right.samples, pixels);
+        if (result->samples.readable)
+            result->judged.conclusion = picture::judge_samples(result->samples, reporter, forced);
+    } else {
+        result->samples = picture::samples_not_readable(picture_not_whole);
+    }
     result->status = status_of(result->judged.conclusion.outcome);
+    // The samples' reading may have grown pixels, and moved the picture it leads with.
+    image.pixels = pixels->data();
     if (folder != nullptr) write_object_pictures(image, folder, result);
 }
 
@@ -218,7 +236,7 @@ OffscreenResult judge_object(const KindLimits& limits, std::int32_t asked, Pixel
             if (!refused_step("to bind a framebuffer for it", &result)) {
                 attach(limits.kind, object);
                 if (!refused_step("to attach it to its framebuffer", &result))
-                    draw_and_judge(framebuffer, pixels, folder, &result);
+                    draw_and_judge(framebuffer, object, pixels, folder, &result);
             }
             hold_to_the_count_asked(&result);
         }
@@ -284,7 +302,8 @@ void hold_offscreen_to_expectation(OffscreenRun* run, std::int32_t at_least) {
     for (OffscreenResult& r : run->results) {
         r.expectation.at_least = at_least;
         if (r.made && r.asked >= at_least)
-            r.expectation = hold_to_expectation(at_least, r.judged.right.samples, &r.status);
+            r.expectation = hold_to_expectation(
+                at_least, picture::samples_in_effect(r.samples, r.judged.right), &r.status);
     }
     // No count asked of a kind whose limit is below at_least reaches it: its last row stands for
     // the kind. Made, it is held to what it shows; refused, nothing it could have takes effect.
@@ -293,8 +312,9 @@ void hold_offscreen_to_expectation(OffscreenRun* run, std::int32_t at_least) {
         const auto last = std::find_if(run->results.rbegin(), run->results.rend(),
                                        [&](const OffscreenResult& r) { return r.kind == k.kind; });
         if (last == run->results.rend() || (last->made && last->asked >= at_least)) continue;  // held above
-        last->expectation =
-            hold_to_expectation(at_least, last->made ? last->judged.right.samples : 0, &last->status);
+        last->expectation = hold_to_expectation(
+            at_least, last->made ? picture::samples_in_effect(last->samples, last->judged.right) : 0,
+            &last->status);
     }
     run->status = gravest(*run);
 }

@@ -10,6 +10,7 @@
 
 #include "app/scene_layout.h"
 #include "picture/judgement.h"
+#include "picture/sample_findings.h"
 #include "platform/configuration.h"
 #include "verdict/expectation.h"
 #include "verdict/read_back.h"
@@ -50,6 +51,8 @@ struct OffscreenResult {
     picture::Judgement judged{};  // its conclusion is set in any case
     Expectation expectation{};    // -e's, where asked
     Status status = unjudged;
+    // Its samples read one by one, where pictured, or why not.
+    picture::SampleFindings samples{};
     std::optional<std::vector<std::string>> pictures;  // with -p: the files written of it
 };
 
@@ -84,13 +87,15 @@ constexpr int offscreen_height = scene::window_height;
 // picture::max_samples), and one past the limit.
 // Each object is made, its samples read, the scene drawn into it at the judged angle, resolved by
 // glBlitFramebuffer into a single-sampled renderbuffer, read into pixels (grown once, to the
-// objects' size) and judged against its samples. A count the driver refuses beyond its limit is
-// a row that says so, with status agrees; one it accepts there is judged like any other. An object
-// granted fewer samples than asked within the limit is a contradiction: OpenGL grants at least
-// the count asked. A refusal within the limit, an out-of-memory error, an error from any step
-// (named by the step), an incomplete framebuffer or a refused read-back is a row that says why,
-// with status unjudged. With a folder (-p), each object's pictures are written there as soon as it
-// is judged. Leaves the window's framebuffer bound.
+// objects' size) and judged against its samples; where it shows the scene whole, its samples are
+// also read one by one (verdict/read_samples.h, into pixels grown to two pictures), and where they
+// can be, they give its verdict. A count the driver refuses beyond its limit is a row that says
+// so, with status agrees; one it accepts there is judged like any other. An object granted fewer
+// samples than asked within the limit is a contradiction: OpenGL grants at least the count asked.
+// A refusal within the limit, an out-of-memory error, an error from any step (named by the step),
+// an incomplete framebuffer or a refused read-back is a row that says why, with status unjudged.
+// With a folder (-p), each object's pictures are written there as soon as it is judged. Leaves the
+// window's framebuffer bound.
 OffscreenRun judge_offscreen(Pixels* pixels, PictureFolder* folder = nullptr);
 
 // Holds the objects asked for at_least samples or more to it (verdict/expectation.h); a refused

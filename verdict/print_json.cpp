@@ -5,6 +5,7 @@
 // replaced (U+FFFD), never passed on.
 #include "verdict/print_json.h"
 
+#include <cmath>
 #include <cstdio>
 #include <initializer_list>
 #include <nlohmann/json.hpp>
@@ -37,11 +38,11 @@ json value(const std::optional<T>& v) {
 json blank(const char* kind) {
     json object = {{"kind", kind}, {"program_version", program_version}};
     for (const char* key :
-         {"asked",      "context",      "platform",   "configuration", "configuration_attributes",
-          "gl_samples", "max_samples",  "granted",    "vendor",        "renderer",
-          "version",    "glsl_version", "extensions", "offered",       "left",
-          "right",      "presented",    "verdict",    "expected",      "expectation_met",
-          "error",      "pictures",     "status"}) {
+         {"asked",           "context",      "platform",     "configuration", "configuration_attributes",
+          "gl_samples",      "max_samples",  "granted",      "vendor",        "renderer",
+          "version",         "glsl_version", "extensions",   "offered",       "left",
+          "right",           "presented",    "samples_read", "verdict",       "expected",
+          "expectation_met", "error",        "pictures",     "status"}) {
         object[key] = nullptr;
     }
     return object;
@@ -127,6 +128,40 @@ json presented(const WindowResult& r) {
             {"differs", readable ? json(p.differs) : json(nullptr)}};
 }
 
+// Positions as [x, y] pairs, to a ten-thousandth of a pixel; a sample not fitted is [null, null].
+json position(bool known, picture::SamplePosition p) {
+    const auto rounded = [](double v) { return std::round(v * 1e4) / 1e4; };
+    if (!known) return json::array({nullptr, nullptr});
+    return json::array({rounded(p.x), rounded(p.y)});
+}
+
+// The samples read one by one, always an object: where they were not read, why not, and the rest
+// null.
+json samples_read(bool pictured, const picture::SampleFindings& f) {
+    const bool read = pictured && f.readable;
+    json reported = nullptr;
+    json seen = nullptr;
+    if (read) {
+        seen = json::array();
+        for (int i = 0; i < f.read; ++i) seen.push_back(position(f.seen[i].fitted, f.seen[i].position));
+        if (f.positions_reported) {
+            reported = json::array();
+            for (int i = 0; i < f.read; ++i) reported.push_back(position(true, f.reported_at[i]));
+        }
+    }
+    const json why = read ? json(nullptr) : json(pictured ? f.why_not : "no picture was read");
+    return {{"readable", read},
+            {"why_not", why},
+            {"distinct", read ? json(f.distinct) : json(nullptr)},
+            {"positions_reported", reported},
+            {"positions_seen", seen},
+            {"resolve_is_mean", read ? json(f.resolve.is_mean()) : json(nullptr)},
+            {"resolve_largest_difference",
+             read ? json(std::round(f.resolve.largest * 100) / 100) : json(nullptr)},
+            {"left_samples_alike", read ? json(f.left_alike) : json(nullptr)},
+            {"copies_at", read && f.copies_at != 0 ? json(f.copies_at) : json(nullptr)}};
+}
+
 }  // namespace
 
 std::string json_line(const WindowResult& r) {
@@ -147,6 +182,7 @@ std::string json_line(const WindowResult& r) {
     if (r.offered) object["offered"] = offered(*r.offered);
     set_judgement(&object, r.pictured, r.judged, r.expectation);
     object["presented"] = presented(r);
+    object["samples_read"] = samples_read(r.pictured, r.samples);
     if (!r.error.empty()) object["error"] = r.error;
     object["pictures"] = value(r.pictures);
     object["status"] = static_cast<int>(r.status);
@@ -164,6 +200,7 @@ std::vector<std::string> offscreen_json_lines(const OffscreenRun& run) {
         const char* why = run.unavailable != nullptr ? run.unavailable : k.unavailable;
         if (why == nullptr) continue;
         json object = offscreen_object(run, k);
+        object["samples_read"] = samples_read(false, {});
         object["verdict"] = picture::cannot_judge(why).text;
         if (!run.error.empty()) object["error"] = run.error;
         object["status"] = static_cast<int>(run.unavailable != nullptr ? run.status : unjudged);
@@ -175,6 +212,7 @@ std::vector<std::string> offscreen_json_lines(const OffscreenRun& run) {
         object["asked"] = r.asked;
         if (r.made) object["granted"] = r.granted;
         set_judgement(&object, r.pictured, r.judged, r.expectation);
+        object["samples_read"] = samples_read(r.pictured, r.samples);
         object["pictures"] = value(r.pictures);
         object["status"] = static_cast<int>(r.status);
         lines.push_back(line(object));

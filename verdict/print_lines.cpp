@@ -1,4 +1,5 @@
-// jaggo verdict: the Platform:, Configuration:, Edges:, Coverage:, Presented:, Verdict: and
+// jaggo verdict: the Platform:, Configuration:, Edges:, Coverage:, Presented:, Samples:, Verdict:
+// and
 // Expected: lines, and the title.
 #include "verdict/print_lines.h"
 
@@ -62,6 +63,8 @@ void print_lines(const WindowResult& result) {
         picture::coverage_line(result.judged, line, sizeof line);
         std::printf("%s\n", line);
         picture::presented_line(result.presented, line, sizeof line);
+        std::printf("%s\n", line);
+        picture::samples_line(result.samples, line, sizeof line);
         std::printf("%s\n", line);
     }
     std::printf("Verdict: %s\n", result.judged.conclusion.text);

@@ -25,8 +25,12 @@ std::string limits_text(const KindLimits& k) {
 std::vector<std::string> row(const OffscreenResult& r) {
     std::string said = verdict_cell(r.status, r.made, r.judged.conclusion, r.expectation);
     if (r.made && r.beyond_maximum) said += " (beyond the maximum, accepted)";
-    return {kind_name(r.kind), cell(r.asked), r.made ? cell(r.granted) : "-",
-            samples_cell(r.pictured, r.judged.right), said};
+    return {kind_name(r.kind),
+            cell(r.asked),
+            r.made ? cell(r.granted) : "-",
+            samples_cell(r.pictured, r.judged.right),
+            samples_read_cell(r.pictured, r.samples),
+            said};
 }
 
 }  // namespace
@@ -38,11 +42,11 @@ void print_offscreen_lines(const OffscreenRun& run) {
         return;
     }
     std::printf("Offscreen: %s; %s\n", limits_text(run.kinds[0]).c_str(), limits_text(run.kinds[1]).c_str());
-    Rows rows = {{"kind", "asked", "granted", "seen", "verdict"}};
+    Rows rows = {{"kind", "asked", "granted", "seen", "samples", "verdict"}};
     for (const KindLimits& k : run.kinds) {
         if (k.unavailable != nullptr) {
             rows.push_back(
-                {kind_name(k.kind), "-", "-", "-", std::string("none could be made: ") + k.unavailable});
+                {kind_name(k.kind), "-", "-", "-", "-", std::string("none could be made: ") + k.unavailable});
         }
     }
     for (const OffscreenResult& r : run.results) rows.push_back(row(r));

@@ -31,7 +31,8 @@ WindowResult judge_count(std::int32_t count, std::int32_t expected, Pixels* pixe
     GLFWwindow* window = open_and_judge(count, false, pixels, &result);
     result.expectation.at_least = expected;
     if (result.asked >= expected) {
-        result.expectation = hold_to_expectation(expected, result.judged.right.samples, &result.status);
+        result.expectation = hold_to_expectation(
+            expected, picture::samples_in_effect(result.samples, result.judged.right), &result.status);
     }
     if (pictures != nullptr) write_window_pictures(*pixels, pictures, &result);
     if (window == nullptr) return result;
@@ -54,9 +55,13 @@ std::vector<std::string> row(const WindowResult& r) {
     if (r.pictured && r.presented.not_readable[0] != '\0') shown = "unread";
     std::string said = verdict_cell(r.status, true, r.judged.conclusion, r.expectation);
     if (!r.opened) said = "could not run: " + said;
-    return {
-        cell(r.asked), r.opened ? cell(r.configuration) : "-", r.opened ? cell(r.claimed) : "-", seen, shown,
-        said};
+    return {cell(r.asked),
+            r.opened ? cell(r.configuration) : "-",
+            r.opened ? cell(r.claimed) : "-",
+            seen,
+            shown,
+            samples_read_cell(r.pictured, r.samples),
+            said};
 }
 
 // The platform and the driver, once: every window of the sweep runs on them.
@@ -86,7 +91,7 @@ void print_table(const OfferedSamples& offered, const std::vector<std::int32_t>&
         std::printf("Sample counts offered: not listed on this platform; asked %s\n", asked.c_str());
     }
     std::vector<std::vector<std::string>> rows = {
-        {"asked", "configuration", "GL_SAMPLES", "seen", "shown", "verdict"}};
+        {"asked", "configuration", "GL_SAMPLES", "seen", "shown", "samples", "verdict"}};
     for (const WindowResult& r : results) rows.push_back(row(r));
     print_columns(rows, false);
 }
@@ -98,7 +103,7 @@ void hold_the_most_shown(std::int32_t expected, std::vector<WindowResult>* resul
     std::int32_t most = 0;
     for (const WindowResult& r : *results) {
         if (r.asked >= expected) return;
-        if (r.pictured) most = std::max(most, r.judged.right.samples);
+        if (r.pictured) most = std::max(most, picture::samples_in_effect(r.samples, r.judged.right));
     }
     WindowResult& last = results->back();
     last.expectation = hold_to_expectation(expected, most, &last.status);

@@ -41,4 +41,10 @@ std::string samples_cell(bool pictured, const picture::Reading& reading) {
     return reading.samples != 0 ? std::to_string(reading.samples) : "?";
 }
 
+std::string samples_read_cell(bool pictured, const picture::SampleFindings& samples) {
+    if (samples.readable) return std::to_string(samples.distinct) + " distinct";
+    if (!pictured || samples.single) return "-";
+    return "not read";
+}
+
 }  // namespace jaggo::verdict

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "picture/judgement.h"
+#include "picture/sample_findings.h"
 #include "verdict/expectation.h"
 #include "verdict/status.h"
 
@@ -27,5 +28,9 @@ std::string verdict_cell(Status status, bool judged, const picture::Conclusion& 
 
 // "-" where there is no picture, "?" where its levels fit no count, else the count.
 std::string samples_cell(bool pictured, const picture::Reading& reading);
+
+// The samples read one by one: "4 distinct", "not read" where they could not be, "-" where there
+// is no picture or a single sample.
+std::string samples_read_cell(bool pictured, const picture::SampleFindings& samples);
 
 }  // namespace jaggo::verdict

@@ -59,7 +59,8 @@ class HeadlessRun(unittest.TestCase):
                 lines = r.stdout.splitlines(keepends=True)
                 self.assertEqual(lines[:9], expected)
                 self.assertEqual([line.split(":")[0] for line in lines[9:]],
-                                 ["Platform", "Configuration", "Edges", "Coverage", "Presented", "Verdict"])
+                                 ["Platform", "Configuration", "Edges", "Coverage", "Presented", "Samples",
+                                  "Verdict"])
                 # The run takes a display that offers 4 samples (weston's EGL where the Xvfb's GLX has none).
                 self.assertEqual(lines[-1], "Verdict: the picture agrees with the report: %s\n"
                                  % ("no multisampling" if args else "4 samples"))

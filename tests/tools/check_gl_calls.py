@@ -1,6 +1,6 @@
 # jaggo tests: each program folder uses exactly the OpenGL entry points on its lists: app/ those of
 # app/required_gl.h, verdict/ those, the read-back's (verdict/read_back.h) and the offscreen objects'
-# (verdict/offscreen.h).
+# (verdict/offscreen.h) and the samples read one by one (verdict/read_samples.h).
 # Usage: check_gl_calls.py SOURCE_DIR; one missing from a list would pass the start-up check unloaded.
 import pathlib
 import re
@@ -10,7 +10,8 @@ root = pathlib.Path(sys.argv[1])
 # The entry points the table holds: glX*, wgl* and egl* names are not among them.
 commands = set(re.findall(r"X\([^,()]+, (gl\w+), \(", (root / "gl_loader" / "gl_table.gen.h").read_text()))
 LISTS = {"app": ["app/required_gl.h"],
-         "verdict": ["app/required_gl.h", "verdict/read_back.h", "verdict/offscreen.h"]}
+         "verdict": ["app/required_gl.h", "verdict/read_back.h", "verdict/offscreen.h",
+                     "verdict/read_samples.h"]}
 
 
 def listed_in(path):

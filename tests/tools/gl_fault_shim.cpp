@@ -18,6 +18,10 @@
 // that quietly grants fewer samples than asked does; the renderbuffer then reports what it has.
 // =resolve makes glRenderbufferStorage (single-sampled storage, which only the resolve of a picture
 // makes) report GL_OUT_OF_MEMORY after it has made the storage, as a driver short of memory may.
+// post-process at presentation does (tests/tools/present_smoothing.h). =mirrored makes
+// GL_SAMPLE_POSITION answer each position mirrored top to bottom; =filtered smooths what a blit from
+// a multisampled framebuffer into a single-sampled one writes, as a filtered resolve does; =nocopy
+// makes glTexImage2DMultisample do nothing, so that no multisampled texture gets storage.
 #include <dlfcn.h>
 
 #include <cstddef>
@@ -62,6 +66,24 @@ void JAGGO_APIENTRY texture_claiming_8_samples(GLenum target, GLint level, GLenu
     real_texture_parameter(target, level, name, value);
     if (name == GL_TEXTURE_SAMPLES) *value = 8;
 }
+
+glGetMultisamplefv_proc real_get_multisample = nullptr;
+
+void JAGGO_APIENTRY get_multisample_mirrored(GLenum name, GLuint index, GLfloat* value) {
+    real_get_multisample(name, index, value);
+    if (name == GL_SAMPLE_POSITION) value[1] = 1.0f - value[1];
+}
+
+glBlitFramebuffer_proc real_blit = nullptr;
+
+void JAGGO_APIENTRY blit_filtered(GLint x0, GLint y0, GLint x1, GLint y1, GLint to_x0, GLint to_y0,
+                                  GLint to_x1, GLint to_y1, GLbitfield mask, GLenum filter) {
+    real_blit(x0, y0, x1, y1, to_x0, to_y0, to_x1, to_y1, mask, filter);
+    static const auto query = reinterpret_cast<QueryFn>(dlsym(RTLD_NEXT, "glfwGetProcAddress"));
+    jaggo_shim::smooth_resolve(to_x1, to_y1, [](const char* name) { return query(name); });
+}
+
+void JAGGO_APIENTRY make_no_texture(GLenum, GLsizei, GLenum, GLsizei, GLsizei, GLboolean) {}
 
 glGetError_proc real_get_error = nullptr;
 bool refused_a_read = false;
@@ -189,6 +211,17 @@ extern "C" GLProc glfwGetProcAddress(const char* name) {
     if (std::strcmp(fault, "resolve") == 0 && std::strcmp(name, "glGetError") == 0) {
         real_get_error = reinterpret_cast<glGetError_proc>(address);
         return reinterpret_cast<GLProc>(&get_error_after_storage);
+    }
+    if (std::strcmp(fault, "mirrored") == 0 && std::strcmp(name, "glGetMultisamplefv") == 0) {
+        real_get_multisample = reinterpret_cast<glGetMultisamplefv_proc>(address);
+        return reinterpret_cast<GLProc>(&get_multisample_mirrored);
+    }
+    if (std::strcmp(fault, "filtered") == 0 && std::strcmp(name, "glBlitFramebuffer") == 0) {
+        real_blit = reinterpret_cast<glBlitFramebuffer_proc>(address);
+        return reinterpret_cast<GLProc>(&blit_filtered);
+    }
+    if (std::strcmp(fault, "nocopy") == 0 && std::strcmp(name, "glTexImage2DMultisample") == 0) {
+        return reinterpret_cast<GLProc>(&make_no_texture);
     }
     if (std::strcmp(fault, "readback") == 0 && std::strcmp(name, "glReadPixels") == 0) {
         return reinterpret_cast<GLProc>(&read_nothing);

@@ -22,6 +22,9 @@ constexpr GLenum probe_texture_ms = 0x9100;            // GL_TEXTURE_2D_MULTISAM
 constexpr GLenum probe_texture_samples = 0x9106;       // GL_TEXTURE_SAMPLES
 constexpr GLenum probe_max_texture_samples = 0x910E;   // GL_MAX_COLOR_TEXTURE_SAMPLES
 constexpr GLenum probe_rgba8 = 0x8058;                 // GL_RGBA8
+constexpr GLenum probe_sample_position = 0x8E50;       // GL_SAMPLE_POSITION
+constexpr GLenum probe_framebuffer = 0x8D40;           // GL_FRAMEBUFFER
+constexpr GLenum probe_colour_attachment = 0x8CE0;     // GL_COLOR_ATTACHMENT0
 
 namespace {
 
@@ -172,6 +175,85 @@ int offscreen(Display* dpy) {
     return 0;
 }
 
+// "positions ID": a context on that configuration, drawing into a pbuffer of it, and the sample
+// positions GL_SAMPLE_POSITION answers: "framebuffer X Y" a sample, then the same for a
+// framebuffer object with a multisampled RGBA8 renderbuffer ("renderbuffer ASKED X Y") and one with
+// a multisampled texture ("texture ASKED X Y"), for each count asked from 1 to the kind's maximum.
+int positions(Display* dpy, int wanted) {
+    int count = 0;
+    GLXFBConfig* configs = glXGetFBConfigs(dpy, DefaultScreen(dpy), &count);
+    GLXFBConfig config = nullptr;
+    for (int i = 0; i < count && config == nullptr; ++i) {
+        int id = 0;
+        glXGetFBConfigAttrib(dpy, configs[i], GLX_FBCONFIG_ID, &id);
+        if (id == wanted) config = configs[i];
+    }
+    if (config == nullptr) return 2;
+    GLXContext ctx = glXCreateNewContext(dpy, config, GLX_RGBA_TYPE, nullptr, True);
+    const int pattrs[] = {GLX_PBUFFER_WIDTH, 16, GLX_PBUFFER_HEIGHT, 16, None};
+    GLXPbuffer pbuffer = glXCreatePbuffer(dpy, config, pattrs);
+    if (ctx == nullptr || !glXMakeContextCurrent(dpy, pbuffer, pbuffer, ctx)) return 3;
+    const auto get_multisample = proc<void (*)(GLenum, GLuint, GLfloat*)>("glGetMultisamplefv");
+    const auto gen_framebuffers = proc<void (*)(GLsizei, GLuint*)>("glGenFramebuffers");
+    const auto bind_framebuffer = proc<void (*)(GLenum, GLuint)>("glBindFramebuffer");
+    const auto gen_renderbuffers = proc<void (*)(GLsizei, GLuint*)>("glGenRenderbuffers");
+    const auto bind_renderbuffer = proc<void (*)(GLenum, GLuint)>("glBindRenderbuffer");
+    const auto storage =
+        proc<void (*)(GLenum, GLsizei, GLenum, GLsizei, GLsizei)>("glRenderbufferStorageMultisample");
+    const auto attach_renderbuffer =
+        proc<void (*)(GLenum, GLenum, GLenum, GLuint)>("glFramebufferRenderbuffer");
+    const auto texture_storage =
+        proc<void (*)(GLenum, GLsizei, GLenum, GLsizei, GLsizei, GLboolean)>("glTexImage2DMultisample");
+    const auto attach_texture =
+        proc<void (*)(GLenum, GLenum, GLenum, GLuint, GLint)>("glFramebufferTexture2D");
+    if (get_multisample == nullptr || gen_framebuffers == nullptr || bind_framebuffer == nullptr ||
+        gen_renderbuffers == nullptr || bind_renderbuffer == nullptr || storage == nullptr ||
+        attach_renderbuffer == nullptr || texture_storage == nullptr || attach_texture == nullptr) {
+        return 4;
+    }
+    // What the bound framebuffer answers, one line a sample.
+    const auto print_positions = [&](const char* prefix) {
+        GLint samples = 0;
+        glGetIntegerv(GL_SAMPLES, &samples);
+        for (GLint i = 0; i < samples; ++i) {
+            GLfloat at[2] = {};
+            get_multisample(probe_sample_position, static_cast<GLuint>(i), at);
+            std::printf("%s %.6f %.6f\n", prefix, at[0], at[1]);
+        }
+    };
+    print_positions("framebuffer");
+    for (int pass = 0; pass < 2; ++pass) {
+        const bool texture = pass == 1;
+        GLint max = 0;
+        glGetIntegerv(texture ? probe_max_texture_samples : probe_max_samples, &max);
+        for (GLint asked = 1; asked <= max; ++asked) {
+            GLuint framebuffer = 0, object = 0;
+            gen_framebuffers(1, &framebuffer);
+            bind_framebuffer(probe_framebuffer, framebuffer);
+            if (texture) {
+                glGenTextures(1, &object);
+                glBindTexture(probe_texture_ms, object);
+                texture_storage(probe_texture_ms, asked, probe_rgba8, 64, 32, GL_TRUE);
+                attach_texture(probe_framebuffer, probe_colour_attachment, probe_texture_ms, object, 0);
+            } else {
+                gen_renderbuffers(1, &object);
+                bind_renderbuffer(probe_renderbuffer, object);
+                storage(probe_renderbuffer, asked, probe_rgba8, 64, 32);
+                attach_renderbuffer(probe_framebuffer, probe_colour_attachment, probe_renderbuffer, object);
+            }
+            char prefix[40];
+            std::snprintf(prefix, sizeof prefix, "%s %d", texture ? "texture" : "renderbuffer", asked);
+            print_positions(prefix);
+            bind_framebuffer(probe_framebuffer, 0);
+        }
+    }
+    glXMakeContextCurrent(dpy, None, None, nullptr);
+    glXDestroyContext(dpy, ctx);
+    glXDestroyPbuffer(dpy, pbuffer);
+    XFree(configs);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -181,6 +263,7 @@ int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "configs") == 0) status = list_configs(dpy);
     if (argc == 2 && std::strcmp(argv[1], "offscreen") == 0) status = offscreen(dpy);
     if (argc == 3 && std::strcmp(argv[1], "strings") == 0) status = report_strings(dpy, std::atoi(argv[2]));
+    if (argc == 3 && std::strcmp(argv[1], "positions") == 0) status = positions(dpy, std::atoi(argv[2]));
     if (argc == 3 && std::strcmp(argv[1], "attributes") == 0)
         status = report_attributes(dpy, std::atoi(argv[2]));
     XCloseDisplay(dpy);

@@ -1,6 +1,8 @@
 // jaggo tests: a driver that smooths each frame when it is presented, as a panel's post-process
 // (FXAA-like) does: the back buffer's high-contrast pixels blended with their neighbours just before
-// the swap. Shared by the LD_PRELOAD shim and the Wine proxy; GL is reached through GLFW's lookup.
+// the swap; and one that smooths its resolve alike, as a filtered resolve (a wider tent than the
+// pixel's own samples) does. Shared by the LD_PRELOAD shim and the Wine proxy; GL is reached through
+// GLFW's lookup.
 #pragma once
 
 #include <algorithm>
@@ -20,10 +22,16 @@ using ReadPixelsFn = void(JAGGO_SHIM_APIENTRY*)(int, int, int, int, unsigned, un
 using DrawPixelsFn = void(JAGGO_SHIM_APIENTRY*)(int, int, unsigned, unsigned, const void*);
 using WindowPos2iFn = void(JAGGO_SHIM_APIENTRY*)(int, int);
 using UseProgramFn = void(JAGGO_SHIM_APIENTRY*)(unsigned);
+using BindFramebufferFn = void(JAGGO_SHIM_APIENTRY*)(unsigned, unsigned);
 
 constexpr unsigned gl_current_program = 0x8B8D;
 constexpr unsigned gl_rgba = 0x1908;
 constexpr unsigned gl_unsigned_byte = 0x1401;
+constexpr unsigned gl_samples = 0x80A9;
+constexpr unsigned gl_read_framebuffer = 0x8CA8;
+constexpr unsigned gl_draw_framebuffer = 0x8CA9;
+constexpr unsigned gl_draw_framebuffer_binding = 0x8CA6;
+constexpr unsigned gl_read_framebuffer_binding = 0x8CAA;
 // A pixel whose 3x3 neighbourhood spans this much (of 255) is on an edge, and is smoothed.
 constexpr int edge_contrast = 128;
 
@@ -77,6 +85,29 @@ void smooth_back_buffer(int width, int height, Lookup lookup) {
     window_pos(0, 0);
     draw_pixels(width, height, gl_rgba, gl_unsigned_byte, smoothed.data());
     use_program(static_cast<unsigned>(program));
+}
+
+// Called after a blit of width x height pixels: where it resolved a multisampled framebuffer into a
+// single-sampled one, smooths what it wrote there as smooth_back_buffer does a frame.
+template <typename Lookup>
+void smooth_resolve(int width, int height, Lookup lookup) {
+    const auto get_integerv = reinterpret_cast<GetIntegervFn>(lookup("glGetIntegerv"));
+    const auto bind_framebuffer = reinterpret_cast<BindFramebufferFn>(lookup("glBindFramebuffer"));
+    if (get_integerv == nullptr || bind_framebuffer == nullptr) return;
+    int read = 0;
+    int draw = 0;
+    int draw_samples = 0;
+    int read_samples = 0;
+    get_integerv(gl_read_framebuffer_binding, &read);
+    get_integerv(gl_draw_framebuffer_binding, &draw);
+    get_integerv(gl_samples, &draw_samples);  // GL_SAMPLES answers for the draw framebuffer
+    bind_framebuffer(gl_draw_framebuffer, static_cast<unsigned>(read));
+    get_integerv(gl_samples, &read_samples);
+    bind_framebuffer(gl_draw_framebuffer, static_cast<unsigned>(draw));
+    if (read_samples <= 1 || draw_samples > 1) return;
+    bind_framebuffer(gl_read_framebuffer, static_cast<unsigned>(draw));
+    smooth_back_buffer(width, height, lookup);
+    bind_framebuffer(gl_read_framebuffer, static_cast<unsigned>(read));
 }
 
 }  // namespace jaggo_shim

@@ -66,13 +66,31 @@ TEST(VerdictJson, EveryObjectHasTheSameKeysInOrderAndNullWhereNothingWasRead) {
     run.results[0].made = true;
     run.results[0].granted = 4;
     run.results[0].pictures = std::vector<std::string>{};
-    const std::vector<std::string> lines = jaggo::verdict::offscreen_json_lines(run);
-    EXPECT_EQ(nlohmann::json::parse(lines[0])["pictures"], nlohmann::json::array());
-    for (const std::string& line : lines) {
-        const auto object = nlohmann::ordered_json::parse(line);
+    run.kinds[1].unavailable = "no multisampled textures";
+    // The samples read one by one: always an object, its keys in their order, even where none were.
+    const std::vector<std::string> sample_keys = {"readable",
+                                                  "why_not",
+                                                  "distinct",
+                                                  "positions_reported",
+                                                  "positions_seen",
+                                                  "resolve_is_mean",
+                                                  "resolve_largest_difference",
+                                                  "left_samples_alike",
+                                                  "copies_at"};
+    const auto keys_of = [](const nlohmann::ordered_json& object) {
         std::vector<std::string> keys;
         for (const auto& item : object.items()) keys.push_back(item.key());
-        EXPECT_EQ(keys, keys_a);
+        return keys;
+    };
+    EXPECT_EQ(keys_of(a["samples_read"]), sample_keys);
+    EXPECT_EQ(keys_of(b["samples_read"]), sample_keys);
+    const std::vector<std::string> lines = jaggo::verdict::offscreen_json_lines(run);
+    // After the object of the kind that cannot be made, the results.
+    EXPECT_EQ(nlohmann::json::parse(lines[1])["pictures"], nlohmann::json::array());
+    for (const std::string& line : lines) {
+        const auto object = nlohmann::ordered_json::parse(line);
+        EXPECT_EQ(keys_of(object), keys_a);
+        EXPECT_EQ(keys_of(object["samples_read"]), sample_keys);
     }
     EXPECT_EQ(keys_a.front(), "kind");
     EXPECT_EQ(keys_a.back(), "status");

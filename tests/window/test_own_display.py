@@ -22,9 +22,9 @@ def fault():
 class OwnDisplay(unittest.TestCase):
     def check_judged_and_open(self, proc):
         """The report and the contradiction, with jaggo-verdict still running after it."""
-        lines = xs.read_lines(proc, 15, timeout=30)
+        lines = xs.read_lines(proc, 16, timeout=30)
         print("".join(lines[1:2] + lines[9:]), end="")
-        self.assertEqual(len(lines), 15, (lines, proc.poll()))
+        self.assertEqual(len(lines), 16, (lines, proc.poll()))
         self.assertEqual(lines[-1], FORCED)
         self.assertIsNone(proc.poll(), "jaggo-verdict ended once judged")
 

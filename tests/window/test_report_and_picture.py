@@ -155,8 +155,8 @@ class Picture(unittest.TestCase):
         samples = max(probes.expect_samples(config_samples()), 1)
         proc = xs.start_verdict(DISPLAY)
         try:
-            lines = xs.read_lines(proc, 15, timeout=30)
-            self.assertEqual(len(lines), 15, (lines, proc.poll()))
+            lines = xs.read_lines(proc, 16, timeout=30)
+            self.assertEqual(len(lines), 16, (lines, proc.poll()))
             print("".join(lines[9:]), end="")
             self.assertEqual(re.findall(r"(?:left|right) square (\d+) sample", lines[12]), ["1", str(samples)])
             # Its window's own contents, read once presented, show what it drew.
@@ -164,7 +164,7 @@ class Picture(unittest.TestCase):
             window = xs.find_window(DISPLAY, proc, name=xs.title_pattern(": "))
             self.assertIsNotNone(window, "no window titled with the verdict")
             self.assertEqual(xs.xdotool(DISPLAY, "getwindowname", window),
-                             layout.TITLE + ": " + lines[14][len("Verdict: "):].rstrip("\n"))
+                             layout.TITLE + ": " + lines[15][len("Verdict: "):].rstrip("\n"))
             # Read from outside, the turning squares show the samples the display offers.
             self.assertIsNotNone(xs.wait_for_picture(DISPLAY, window, proc, xs.turned_enough))
             self.assertIsNone(coverage.both_squares_fault(*xs.screenshot(DISPLAY, window), samples))

@@ -49,7 +49,7 @@ class WaylandVerdict(unittest.TestCase):
                                        (["-s", "0"], "Requesting that MSAA not be available\n", 0)):
             with self.subTest(args=args):
                 status, lines, errors = judged(*args)
-                self.assertEqual((status, errors, len(lines)), (0, [], 15), lines)
+                self.assertEqual((status, errors, len(lines)), (0, [], 16), lines)
                 self.assertRegex(lines[9], r"^Platform: EGL on Wayland; GLFW 3\.\d+")
                 self.assertEqual(lines[0], request)
                 config = int(lines[1].split()[1])
@@ -57,7 +57,7 @@ class WaylandVerdict(unittest.TestCase):
                 self.assertEqual(configs.get(config), samples, "config %d of %r" % (config, configs))
                 self.assertEqual([lines[2], lines[8]], [RULE + "\n"] * 2)
                 # No client may read a Wayland surface back: said, and the verdict stands on the drawn frame.
-                self.assertEqual(lines[-2], "Presented: not readable here: a Wayland surface cannot be read "
+                self.assertEqual(lines[-3], "Presented: not readable here: a Wayland surface cannot be read "
                                  "back by its client\n")
                 self.assertEqual(lines[-1], "Verdict: the picture agrees with the report: %s\n"
                                  % ("%d samples" % samples if samples else "no multisampling"))

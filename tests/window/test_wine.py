@@ -174,8 +174,8 @@ class Verdict(unittest.TestCase):
                 self.assertEqual(out[-1], "Verdict: the picture agrees with the report: " + seen)
                 self.assertRegex(out[9], r"^Platform: WGL on Windows; GLFW 3\.\d+\.\d+ Win32 WGL")
                 # The window's contents, read through GDI once presented, show what was drawn.
-                self.assertEqual(out[-2], "Presented: " + out[-3][len("Coverage: "):])
-                print(out[1], out[9], *out[-2:], sep="\n", file=sys.stderr)
+                self.assertEqual(out[-3], "Presented: " + out[-4][len("Coverage: "):])
+                print(out[1], out[9], *out[-3:], sep="\n", file=sys.stderr)
 
     def test_the_sweep_judges_every_count_wgl_offers(self):
         status, out, err = verdict("-a")
@@ -188,9 +188,10 @@ class Verdict(unittest.TestCase):
         self.assertEqual(asked, sorted(set(asked) | {n for n in offered if n > 1}))
         self.assertEqual([row.split()[0] for row in out[4:]], [str(n) for n in asked])
         for row in out[4:]:
-            n, index, gl_samples, seen, shown, word = row.split()
+            n, index, gl_samples, seen, shown, *read, word = row.split()
             self.assertEqual(self.samples[int(index)], int(gl_samples), row)
             self.assertEqual((seen, shown, word), (str(max(1, int(gl_samples))),) * 2 + ("agrees",), row)
+            self.assertEqual(read, [gl_samples, "distinct"] if int(gl_samples) > 1 else ["-"], row)
         print("\n".join(out), file=sys.stderr)
 
     def test_json_holds_the_run_as_the_probe_sees_it(self):
@@ -222,8 +223,8 @@ class Verdict(unittest.TestCase):
     def test_smoothing_added_at_the_swap_is_named(self):
         status, out, err = self.behind_proxy("-q", JAGGO_GL_FAULT="present")
         self.assertEqual((status, err), (3, ""))
-        print(*out[-2:], sep="\n", file=sys.stderr)
-        self.assertRegex(out[-2], r"^Presented: left square grey levels [\d ]+, which fit no sample count, ")
+        print(*out[-3:], sep="\n", file=sys.stderr)
+        self.assertRegex(out[-3], r"^Presented: left square grey levels [\d ]+, which fit no sample count, ")
         self.assertEqual(out[-1], "Verdict: CONTRADICTION: the window shows the squares' edges otherwise than "
                                   "they were drawn: the driver smooths the frame when it is presented")
 
@@ -236,6 +237,24 @@ class Verdict(unittest.TestCase):
         self.assertEqual(out[-1], "Verdict: CONTRADICTION: the context reports 8 samples, "
                                   "but the right square shows " + shown)
         print(out[1], out[-1], sep="\n", file=sys.stderr)
+
+    def test_faults_only_the_samples_show(self):
+        # With these faults the proxy claims no samples: mirrored positions and a filtered resolve are
+        # contradictions; a copy refused leaves the grey levels' verdict, status unchanged.
+        agreed = "Verdict: the picture agrees with the report: " + ("4 samples" if self.granted else "no multisampling")
+        for fault, said in (("mirrored", "Verdict: CONTRADICTION: the context reports its sample positions "
+                                         "mirrored top to bottom: sample 0 lies at "),
+                            ("filtered", "Verdict: CONTRADICTION: the driver's resolve is not the mean of its "
+                                         "samples: a filtered resolve"),
+                            ("nocopy", agreed)):
+            with self.subTest(fault=fault):
+                status, out, err = self.behind_proxy("-q", JAGGO_GL_FAULT=fault)
+                print(*out[-2:], sep="\n", file=sys.stderr)
+                contradicted = self.granted and fault != "nocopy"
+                self.assertEqual((status, err), (3 if contradicted else 0, ""))
+                self.assertTrue(out[-1].startswith(said if self.granted else agreed), out[-1])
+                if self.granted and fault == "nocopy":
+                    self.assertTrue(out[-2].startswith("Samples: not readable here: "), out[-2])
 
     def test_offscreen_objects_are_judged_in_the_windows_context(self):
         status, out, err = verdict("-q", "-o", "-j")
