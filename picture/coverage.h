@@ -38,6 +38,10 @@ struct Reading {
 
 Reading read_levels(const Histogram& levels);
 
+// Sets samples and gamma from the recurring levels (levels and level_count) alone: the count
+// they fit, 1 for none, 0 when they fit no count. read_levels ends with it.
+void fit_count(Reading* reading);
+
 // The grey levels that k/N coverage gives, k = 1 .. N - 1, as a linear or a gamma-correct
 // resolve stores them; out has room for N - 1 of them.
 void expected_levels(int samples, bool gamma, std::uint8_t* out);

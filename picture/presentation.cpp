@@ -47,7 +47,7 @@ Presented presented_not_readable(const char* why) {
 }
 
 Presented judge_presented(const Image& shown, int drawn_width, int drawn_height, const Judgement& drawn,
-                          const Geometry& geometry, int claimed) {
+                          const Geometry& geometry, int claimed, const OtherFrames* others) {
     if (drawn.why_not_as_drawn != nullptr) {
         return presented_not_readable("the drawn picture does not show the scene whole");
     }
@@ -60,7 +60,7 @@ Presented judge_presented(const Image& shown, int drawn_width, int drawn_height,
     }
     if (all_black(shown)) return presented_not_readable("the window's contents read all black");
     Presented p{};
-    p.judged = judge_picture(shown, geometry, claimed);
+    p.judged = judge_picture(shown, geometry, claimed, "the context", others);
     if (p.judged.why_not_as_drawn != nullptr) {
         std::snprintf(p.not_readable, sizeof p.not_readable, "the window shows other than the scene: %s",
                       p.judged.why_not_as_drawn);
@@ -70,7 +70,8 @@ Presented judge_presented(const Image& shown, int drawn_width, int drawn_height,
         !same_box(p.judged.squares.right, drawn.squares.right)) {
         return presented_not_readable("the window shows another frame than the one drawn (an earlier one?)");
     }
-    p.differs = !same_coverage(p.judged.left, drawn.left) || !same_coverage(p.judged.right, drawn.right);
+    p.differs = !same_coverage(p.judged.frame_left, drawn.frame_left) ||
+                !same_coverage(p.judged.frame_right, drawn.frame_right);
     return p;
 }
 

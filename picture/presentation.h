@@ -22,9 +22,11 @@ Presented presented_not_readable(const char* why);
 // judgement is drawn). Not readable, and never a contradiction, when the drawn picture was not the
 // scene whole, or the shown one is of another size, all black, not the scene as drawn, or not the
 // frame drawn (its squares elsewhere: an earlier frame, or another window over it); otherwise its
-// readings, and whether either square's differs from the drawn one.
+// readings, and whether either square's differs from the drawn one. The shown squares' readings
+// take in the other frames' levels as the drawn ones did (others, where given); whether they
+// differ is told from the two pictures' own.
 Presented judge_presented(const Image& shown, int drawn_width, int drawn_height, const Judgement& drawn,
-                          const Geometry& geometry, int claimed);
+                          const Geometry& geometry, int claimed, const OtherFrames* others = nullptr);
 
 // The drawn picture's conclusion with the presentation taken into account: shown edges that differ
 // from the drawn ones make it a contradiction that names the presentation. Otherwise it stands.
