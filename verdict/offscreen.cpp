@@ -125,6 +125,8 @@ void draw_and_judge(GLuint framebuffer, Pixels* pixels, OffscreenResult* result)
         conclude(result, why, unjudged);
         return;
     }
+    picture::OtherFrames others{};
+    const char* unread = read_other_frames(framebuffer, offscreen_width, offscreen_height, pixels, &others);
     draw_scene(offscreen_width, offscreen_height, judged_degrees / scene::degrees_per_second);
     if (const GLenum error = glGetError(); error != GL_NO_ERROR) {
         std::snprintf(why, sizeof why, "the driver refused to draw into it (%s, 0x%04X)", error_name(error),
@@ -133,14 +135,15 @@ void draw_and_judge(GLuint framebuffer, Pixels* pixels, OffscreenResult* result)
         return;
     }
     picture::Image image{};
-    if (const char* refused =
-            read_back_framebuffer(framebuffer, offscreen_width, offscreen_height, pixels, &image)) {
-        conclude(result, refused, unjudged);
+    if (unread == nullptr)
+        unread = read_back_framebuffer(framebuffer, offscreen_width, offscreen_height, pixels, &image);
+    if (unread != nullptr) {
+        conclude(result, unread, unjudged);
         return;
     }
     result->pictured = true;
     const char* reporter = result->kind == ObjectKind::renderbuffer ? "the renderbuffer" : "the texture";
-    result->judged = picture::judge_picture(image, scene_geometry, result->granted, reporter);
+    result->judged = picture::judge_picture(image, scene_geometry, result->granted, reporter, &others);
     result->status = status_of(result->judged.conclusion.outcome);
 }
 

@@ -73,9 +73,10 @@ constexpr int offscreen_height = scene::window_height;
 // Judges, in the current context, whose scene is built and whose scene and read-back entry points
 // are loaded, every sample count of each kind: 1 up to the kind's limit (at most
 // picture::max_samples), and one past the limit.
-// Each object is made, its samples read, the scene drawn into it at the judged angle, resolved by
-// glBlitFramebuffer into a single-sampled renderbuffer, read into pixels (grown once, to the
-// objects' size) and judged against its samples. A count the driver refuses beyond its limit is
+// Each object is made, its samples read, the scene drawn into it at the other frames' angles and
+// then the judged one, each frame resolved by glBlitFramebuffer into a single-sampled
+// renderbuffer, read into pixels (grown once, to the objects' size), and the levels of all judged
+// against its samples. A count the driver refuses beyond its limit is
 // a row that says so, with status agrees; a refusal within the limit, an out-of-memory error, an
 // incomplete framebuffer or a refused read-back is a row that says why, with status unjudged.
 // Leaves the window's framebuffer bound.
