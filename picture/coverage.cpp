@@ -150,21 +150,27 @@ Reading read_levels(const Histogram& levels, const Precision& precision) {
         r.neutral_greys * stray_share > max_strays ? r.neutral_greys * stray_share : max_strays;
     r.spread = r.neutral_greys - on_levels > strays_allowed;
     if (r.spread) return r;  // samples 0: no count
-    if (r.level_count == 0) {
-        r.samples = 1;
-        return r;
+    fit_count(&r, precision);
+    return r;
+}
+
+void fit_count(Reading* r, const Precision& precision) {
+    r->samples = 0;  // the levels fit no count
+    r->gamma = false;
+    if (r->level_count == 0) {
+        r->samples = 1;
+        return;
     }
-    for (int samples = r.level_count + 1; samples <= max_samples; ++samples) {
+    for (int samples = r->level_count + 1; samples <= max_samples; ++samples) {
         for (int encoding = 0; encoding < 2; ++encoding) {
             const bool gamma = encoding == 1;
-            if (fits(r, samples, gamma, level_bits(precision))) {
-                r.samples = samples;
-                r.gamma = gamma;
-                return r;
+            if (fits(*r, samples, gamma, level_bits(precision))) {
+                r->samples = samples;
+                r->gamma = gamma;
+                return;
             }
         }
     }
-    return r;  // samples 0: the levels fit no count
 }
 
 void describe(const Reading& r, char* out, std::size_t size) {

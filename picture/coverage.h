@@ -46,6 +46,10 @@ struct Reading {
 // The levels read as grey_levels counted them, at the same precision.
 Reading read_levels(const Histogram& levels, const Precision& precision = {});
 
+// Sets samples and gamma from the recurring levels (levels and level_count) alone: the count
+// they fit, 1 for none, 0 when they fit no count. read_levels ends with it.
+void fit_count(Reading* reading, const Precision& precision = {});
+
 // The grey levels that k/N coverage gives, k = 1 .. N - 1, as a linear or a gamma-correct
 // resolve stores them with that many bits (1 to 8), at the 8-bit levels that stand for them; out
 // has room for N - 1 of them.

@@ -79,21 +79,65 @@ Conclusion judge(int claimed, const Reading& left, const Reading& right, const c
     return c;
 }
 
+namespace {
+
+// "4 samples", "no multisampling" or "levels of no count", as a frame's reading shows them.
+void frame_count(const Reading& r, char* out, std::size_t size) {
+    if (r.samples == 0) {
+        std::snprintf(out, size, "levels of no count");
+    } else if (r.samples == 1) {
+        std::snprintf(out, size, "no multisampling");
+    } else {
+        std::snprintf(out, size, "%d samples", r.samples);
+    }
+}
+
+// No verdict where frames show counts that no one count explains, named frame by frame.
+Conclusion frames_disagree(const char* square, const Reading& judged, const Reading* others, int count) {
+    char words[400];
+    int used = std::snprintf(
+        words, sizeof words,
+        "frames turned a few degrees apart show different sample counts in the %s square: ", square);
+    for (int i = 0; i <= count && used >= 0 && static_cast<std::size_t>(used) < sizeof words; ++i) {
+        char shown[40];
+        frame_count(i == 0 ? judged : others[i - 1], shown, sizeof shown);
+        used += std::snprintf(words + used, sizeof words - static_cast<std::size_t>(used), "%s%s",
+                              i == 0 ? "" : (i == count ? " and " : ", "), shown);
+    }
+    return cannot_judge(words);
+}
+
+}  // namespace
+
 Judgement judge_picture(const Image& image, const Geometry& geometry, int claimed, const char* reporter,
-                        const Precision& precision, const char* forced) {
+                        const Precision& precision, const char* forced, const OtherFrames* others) {
     Judgement j{};
     j.precision = precision;
     j.squares = find_squares(image, precision);
     Histogram levels;
     grey_levels(image, 0, image.width / 2, &levels, precision);
-    j.left = read_levels(levels, precision);
+    j.frame_left = read_levels(levels, precision);
     grey_levels(image, image.width / 2, image.width, &levels, precision);
-    j.right = read_levels(levels, precision);
+    j.frame_right = read_levels(levels, precision);
+    j.left = j.frame_left;
+    j.right = j.frame_right;
+    bool left_disagrees = false;
+    bool right_disagrees = false;
+    if (others != nullptr) {
+        j.left = read_together(j.frame_left, others->left, others->count, &left_disagrees, precision);
+        j.right = read_together(j.frame_right, others->right, others->count, &right_disagrees, precision);
+    }
     j.why_not_as_drawn = why_not_as_drawn(image, j.squares, geometry);
+    if (j.why_not_as_drawn == nullptr && others != nullptr) j.why_not_as_drawn = others->why_not_as_drawn;
     if (j.why_not_as_drawn != nullptr) {
         j.conclusion = cannot_judge(j.why_not_as_drawn);
-    } else {
-        j.conclusion = judge(claimed, j.left, j.right, reporter, forced);
+        return j;
+    }
+    j.conclusion = judge(claimed, j.left, j.right, reporter, forced);
+    // Levels of several counts say nothing of the samples, unless any grey is already too much.
+    if (j.conclusion.outcome != Outcome::contradiction && (left_disagrees || right_disagrees)) {
+        j.conclusion = right_disagrees ? frames_disagree("right", j.frame_right, others->right, others->count)
+                                       : frames_disagree("left", j.frame_left, others->left, others->count);
     }
     return j;
 }

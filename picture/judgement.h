@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "picture/coverage.h"
+#include "picture/frames.h"
 #include "picture/image.h"
 #include "picture/squares.h"
 
@@ -37,17 +38,20 @@ Conclusion cannot_judge(const char* why);
 // the conclusion.
 struct Judgement {
     Squares squares;
-    Reading left, right;
-    const char* why_not_as_drawn;  // nullptr when the picture shows the scene whole
+    Reading left, right;              // what the conclusion rests on: with the other frames', where given
+    Reading frame_left, frame_right;  // the picture's own
+    const char* why_not_as_drawn;     // nullptr when the picture, and each other frame, shows the scene whole
     Conclusion conclusion;
     Precision precision;  // the framebuffer's, at which the picture was read
 };
 
 // precision is the bits each channel of the framebuffer stores: 8 for objects of GL_RGBA8, what
-// the context says of a window's.
+// the context says of a window's. With others, the squares' levels are read together with those of
+// the other frames (picture/frames.h); where those show different counts that no one count
+// explains, no verdict is made unless the levels already make a contradiction.
 Judgement judge_picture(const Image& image, const Geometry& geometry, int claimed,
                         const char* reporter = "the context", const Precision& precision = {},
-                        const char* forced = nullptr);
+                        const char* forced = nullptr, const OtherFrames* others = nullptr);
 
 // "Edges: left square N intermediate pixels, right square M" and
 // "Coverage: left square ..., right square ...", into out (cut to size).

@@ -96,7 +96,7 @@ Presented presented_not_readable(const char* why) {
 }
 
 Presented judge_presented(const Image& shown, const Image& drawn, const Judgement& judged,
-                          const Geometry& geometry, int claimed) {
+                          const Geometry& geometry, int claimed, const OtherFrames* others) {
     if (judged.why_not_as_drawn != nullptr) {
         return presented_not_readable("the drawn picture does not show the scene whole");
     }
@@ -111,7 +111,7 @@ Presented judge_presented(const Image& shown, const Image& drawn, const Judgemen
     if (covered(shown, drawn, judged.squares, false)) return presented_not_readable(covered_why);
     Presented p{};
     // The window shows the framebuffer drawn: its picture is read at the same bits.
-    p.judged = judge_picture(shown, geometry, claimed, "the context", judged.precision);
+    p.judged = judge_picture(shown, geometry, claimed, "the context", judged.precision, nullptr, others);
     if (p.judged.why_not_as_drawn != nullptr) {
         std::snprintf(p.not_readable, sizeof p.not_readable, "the window shows other than the scene: %s",
                       p.judged.why_not_as_drawn);
@@ -122,7 +122,8 @@ Presented judge_presented(const Image& shown, const Image& drawn, const Judgemen
         return presented_not_readable("the window shows another frame than the one drawn (an earlier one?)");
     }
     if (covered(shown, drawn, judged.squares, true)) return presented_not_readable(covered_why);
-    p.differs = !same_coverage(p.judged.left, judged.left) || !same_coverage(p.judged.right, judged.right);
+    p.differs = !same_coverage(p.judged.frame_left, judged.frame_left) ||
+                !same_coverage(p.judged.frame_right, judged.frame_right);
     return p;
 }
 

@@ -24,9 +24,11 @@ Presented presented_not_readable(const char* why);
 // another size, all black, not the scene as drawn, not the frame drawn (its squares elsewhere: an
 // earlier frame), or covered by something else: a pixel that differs from the drawn one outside
 // either square's box, or one that no smoothing of the edges reaches (a notification, a tooltip).
-// Otherwise its readings, and whether either square's differs from the drawn one.
+// Otherwise its readings, and whether either square's differs from the drawn one. The shown
+// squares' readings take in the other frames' levels as the drawn ones did (others, where given);
+// whether they differ is told from the two pictures' own.
 Presented judge_presented(const Image& shown, const Image& drawn, const Judgement& judged,
-                          const Geometry& geometry, int claimed);
+                          const Geometry& geometry, int claimed, const OtherFrames* others = nullptr);
 
 // The drawn picture's conclusion with the presentation taken into account: shown edges that differ
 // from the drawn ones make it a contradiction that names the presentation. Otherwise it stands.

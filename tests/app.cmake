@@ -50,7 +50,8 @@ set_tests_properties(app_gl_calls_listed PROPERTIES LABELS "generated;source")
 # forces anti-aliasing, preloaded in front of GLFW's address query. Built without the
 # sanitizers: it only hands out pointers.
 add_library(gl_fault_shim SHARED tools/gl_fault_shim.cpp)
-target_include_directories(gl_fault_shim PRIVATE $<TARGET_PROPERTY:jaggo::gl_loader,INTERFACE_INCLUDE_DIRECTORIES>)
+target_include_directories(gl_fault_shim PRIVATE $<TARGET_PROPERTY:jaggo::gl_loader,INTERFACE_INCLUDE_DIRECTORIES>
+  ${PROJECT_SOURCE_DIR})
 target_link_libraries(gl_fault_shim PRIVATE ${CMAKE_DL_LIBS})
 add_test(NAME window_gl_faults COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/window/test_gl_faults.py)
 set_tests_properties(window_gl_faults PROPERTIES LABELS window SKIP_RETURN_CODE 77 TIMEOUT 120

@@ -44,8 +44,8 @@ picture::Precision framebuffer_precision() {
 // Reads what the window shows of the judged frame, just swapped, into the second half of pixels,
 // and holds it against the frame as drawn: edges that differ there make the verdict a
 // contradiction that names the presentation.
-void read_and_judge_presented(GLFWwindow* window, int claimed, const picture::Image& drawn, Pixels* pixels,
-                              WindowResult* result) {
+void read_and_judge_presented(GLFWwindow* window, int claimed, const picture::Image& drawn,
+                              const picture::OtherFrames& others, Pixels* pixels, WindowResult* result) {
     if (drawn.pixels == nullptr || result->judged.why_not_as_drawn != nullptr) {
         result->presented =
             picture::presented_not_readable("the drawn picture does not show the scene whole");
@@ -60,7 +60,8 @@ void read_and_judge_presented(GLFWwindow* window, int claimed, const picture::Im
     }
     result->shown_read = true;
     const picture::Image image{shown, drawn.width, drawn.height};
-    result->presented = picture::judge_presented(image, drawn, result->judged, scene_geometry, claimed);
+    result->presented =
+        picture::judge_presented(image, drawn, result->judged, scene_geometry, claimed, &others);
     result->judged.conclusion = picture::with_presentation(result->judged.conclusion, result->presented);
 }
 
@@ -78,7 +79,8 @@ void read_and_judge_samples(int width, int height, int claimed, Pixels* pixels, 
 
 // Judges the window, whose context is current and whose scene is built: reads what the context
 // reports, draws frames with the squares at judged_degrees, reads the first one that can be judged
-// back before it is swapped and judges it (the first frame, unless the framebuffer has not settled
+// back before it is swapped and judges it with the other frames read just before it in the same
+// back buffer (the first frame, unless the framebuffer has not settled
 // or its picture is not whole, as after a resize the surface has not taken yet). Then presents that
 // frame, reads and judges what the window shows of it, and sets the clock so that the squares turn
 // on from it.
@@ -102,6 +104,7 @@ void judge_window(GLFWwindow* window, Pixels* pixels, WindowResult* result) {
     // read before any swap, which a compositor that does not show the window yet could hold up.
     const double seconds = judged_degrees / scene::degrees_per_second;
     picture::Image drawn{};
+    picture::OtherFrames others{};
     for (int frame = 0; frame < max_judged_frames; ++frame) {
         if (glfwWindowShouldClose(window)) {
             result->judged = {};
@@ -113,13 +116,18 @@ void judge_window(GLFWwindow* window, Pixels* pixels, WindowResult* result) {
         int width = 0;
         int height = 0;
         glfwGetFramebufferSize(window, &width, &height);
-        draw_scene(width, height, seconds);
+        const char* why = nullptr;
         if (settled) {
             // Room for the drawn picture and, after it, the presented one: one block for both.
             const std::size_t size = picture_bytes(width, height);
             if (pixels->size() < 2 * size) pixels->resize(2 * size);
+            why = read_other_frames(0, width, height, pixels, &others, precision);
+        }
+        draw_scene(width, height, seconds);
+        if (settled) {
             picture::Image image{};
-            if (const char* why = read_back(width, height, pixels, &image)) {
+            if (why == nullptr) why = read_back(width, height, pixels, &image);
+            if (why != nullptr) {
                 // An earlier frame's readings are not what this verdict stands on: none are shown.
                 result->judged = {};
                 result->pictured = false;
@@ -127,7 +135,8 @@ void judge_window(GLFWwindow* window, Pixels* pixels, WindowResult* result) {
                 drawn = {};
                 break;
             }
-            result->judged = picture::judge_picture(image, scene_geometry, claimed, "the context", precision);
+            result->judged = picture::judge_picture(image, scene_geometry, claimed, "the context", precision,
+                                                    nullptr, &others);
             drawn = image;
             result->pictured = true;
             if (result->judged.why_not_as_drawn == nullptr) {
@@ -142,7 +151,7 @@ void judge_window(GLFWwindow* window, Pixels* pixels, WindowResult* result) {
     glfwSwapBuffers(window);
     result->width = drawn.width;
     result->height = drawn.height;
-    if (result->pictured) read_and_judge_presented(window, claimed, drawn, pixels, result);
+    if (result->pictured) read_and_judge_presented(window, claimed, drawn, others, pixels, result);
     result->status = status_of(result->judged.conclusion.outcome);
     glfwSetTime(seconds);
 }
@@ -152,6 +161,22 @@ void keep_extension(const char* name, int length, void* data) {
 }
 
 }  // namespace
+
+const char* read_other_frames(unsigned framebuffer, int width, int height, Pixels* pixels,
+                              picture::OtherFrames* others, const picture::Precision& precision) {
+    *others = {};
+    for (const double turn : picture::other_frame_turns) {
+        draw_scene(width, height, (judged_degrees + turn) / scene::degrees_per_second);
+        picture::Image image{};
+        const char* why = framebuffer == 0
+                              ? read_back(width, height, pixels, &image)
+                              : read_back_framebuffer(framebuffer, width, height, pixels, &image);
+        if (framebuffer != 0) glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+        if (why != nullptr) return why;
+        picture::add_other_frame(image, scene_geometry, others, precision);
+    }
+    return nullptr;
+}
 
 GLFWwindow* open_and_judge(std::int32_t asked, bool report, Pixels* pixels, WindowResult* result) {
     *result = {};

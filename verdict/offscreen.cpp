@@ -146,12 +146,15 @@ void draw_and_judge(GLuint framebuffer, GLuint object, Pixels* pixels, PictureFo
         conclude(result, why, unjudged);
         return;
     }
+    picture::OtherFrames others{};
+    const char* unread = read_other_frames(framebuffer, offscreen_width, offscreen_height, pixels, &others);
     draw_scene(offscreen_width, offscreen_height, judged_degrees / scene::degrees_per_second);
     if (refused_step("to draw into it", result)) return;
     picture::Image image{};
-    if (const char* refused =
-            read_back_framebuffer(framebuffer, offscreen_width, offscreen_height, pixels, &image)) {
-        conclude(result, refused, unjudged);
+    if (unread == nullptr)
+        unread = read_back_framebuffer(framebuffer, offscreen_width, offscreen_height, pixels, &image);
+    if (unread != nullptr) {
+        conclude(result, unread, unjudged);
         return;
     }
     result->pictured = true;
@@ -160,7 +163,8 @@ void draw_and_judge(GLuint framebuffer, GLuint object, Pixels* pixels, PictureFo
     // such a setting reaches the window's framebuffer, not the objects an application makes.
     char forced[120];
     std::snprintf(forced, sizeof forced, "glDisable(GL_MULTISAMPLE) was not honoured for %s", reporter);
-    result->judged = picture::judge_picture(image, scene_geometry, result->granted, reporter, {}, forced);
+    result->judged =
+        picture::judge_picture(image, scene_geometry, result->granted, reporter, {}, forced, &others);
     if (result->judged.why_not_as_drawn == nullptr) {
         // A texture's samples are read from it; a renderbuffer's, copied into a texture first.
         SampleSource source;

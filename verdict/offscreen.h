@@ -85,17 +85,18 @@ constexpr int offscreen_height = scene::window_height;
 // Judges, in the current context, whose scene is built and whose scene and read-back entry points
 // are loaded, every sample count of each kind: 1 up to the kind's limit (at most
 // picture::max_samples), and one past the limit.
-// Each object is made, its samples read, the scene drawn into it at the judged angle, resolved by
-// glBlitFramebuffer into a single-sampled renderbuffer, read into pixels (grown once, to the
-// objects' size) and judged against its samples; where it shows the scene whole, its samples are
-// also read one by one (verdict/read_samples.h, into pixels grown to two pictures), and where they
-// can be, they give its verdict. A count the driver refuses beyond its limit is a row that says
-// so, with status agrees; one it accepts there is judged like any other. An object granted fewer
-// samples than asked within the limit is a contradiction: OpenGL grants at least the count asked.
-// A refusal within the limit, an out-of-memory error, an error from any step (named by the step),
-// an incomplete framebuffer or a refused read-back is a row that says why, with status unjudged.
-// With a folder (-p), each object's pictures are written there as soon as it is judged. Leaves the
-// window's framebuffer bound.
+// Each object is made, its samples read, the scene drawn into it at the other frames' angles and
+// then the judged one, each frame resolved by glBlitFramebuffer into a single-sampled
+// renderbuffer, read into pixels (grown once, to the objects' size), and the levels of all judged
+// against its samples; where it shows the scene whole, its samples are also read one by one
+// (verdict/read_samples.h, into pixels grown to two pictures), and where they can be, they give its
+// verdict. A count the driver refuses beyond its limit is a row that says so, with status agrees;
+// one it accepts there is judged like any other. An object granted fewer samples than asked within
+// the limit is a contradiction: OpenGL grants at least the count asked. A refusal within the limit,
+// an out-of-memory error, an error from any step (named by the step), an incomplete framebuffer or
+// a refused read-back is a row that says why, with status unjudged. With a folder (-p), each
+// object's pictures are written there as soon as it is judged. Leaves the window's framebuffer
+// bound.
 OffscreenRun judge_offscreen(Pixels* pixels, PictureFolder* folder = nullptr);
 
 // Holds the objects asked for at_least samples or more to it (verdict/expectation.h); a refused

@@ -18,16 +18,26 @@
 // that quietly grants fewer samples than asked does; the renderbuffer then reports what it has.
 // =resolve makes glRenderbufferStorage (single-sampled storage, which only the resolve of a picture
 // makes) report GL_OUT_OF_MEMORY after it has made the storage, as a driver short of memory may.
-// post-process at presentation does (tests/tools/present_smoothing.h). =mirrored makes
-// GL_SAMPLE_POSITION answer each position mirrored top to bottom; =filtered smooths what a blit from
-// a multisampled framebuffer into a single-sampled one writes, as a filtered resolve does; =nocopy
-// makes glTexImage2DMultisample do nothing, so that no multisampled texture gets storage.
+// =mirrored makes GL_SAMPLE_POSITION answer each position mirrored top to bottom; =filtered smooths
+// what a blit from a multisampled framebuffer into a single-sampled one writes, as a filtered
+// resolve does; =nocopy makes glTexImage2DMultisample do nothing, so that no multisampled texture
+// gets storage.
+// =lined_up makes every draw with GL_MULTISAMPLE on leave the frame as an honest driver with 4
+// samples gives it whose samples line up in pairs along the squares' edges at 30 degrees, the
+// judged frame's angle: there its right square shows the level of 2 samples alone. Its samples
+// cannot be read one by one (no multisampled texture gets storage, as with =nocopy), so that the
+// verdict rests on the grey levels.
 #include <dlfcn.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
+#include "app/scene_layout.h"
 #include "gl_loader/gl.h"
 #include "present_smoothing.h"
 
@@ -159,6 +169,65 @@ GLenum JAGGO_APIENTRY get_error_after_storage() {
     return real_get_error();
 }
 
+glDrawArrays_proc real_draw_arrays = nullptr;
+glUniformMatrix4fv_proc real_uniform_matrix = nullptr;
+float last_matrix[16] = {};
+
+void JAGGO_APIENTRY keep_matrix(GLint location, GLsizei count, GLboolean transpose, const GLfloat* value) {
+    std::memcpy(last_matrix, value, sizeof last_matrix);
+    real_uniform_matrix(location, count, transpose, value);
+}
+
+// The scene's squares at the angle of the last matrix set, the left with one sample at each pixel's
+// centre, the right with 4 on a square turned 30 degrees, resolved and drawn over the viewport.
+void JAGGO_APIENTRY draw_lined_up(GLenum mode, GLint first, GLsizei count) {
+    real_draw_arrays(mode, first, count);
+    static const auto query = reinterpret_cast<QueryFn>(dlsym(RTLD_NEXT, "glfwGetProcAddress"));
+    const auto is_enabled = reinterpret_cast<GLboolean(JAGGO_APIENTRY*)(GLenum)>(query("glIsEnabled"));
+    if (is_enabled == nullptr || is_enabled(GL_MULTISAMPLE) == GL_FALSE) return;
+    GLint viewport[4] = {};
+    reinterpret_cast<glGetIntegerv_proc>(query("glGetIntegerv"))(GL_VIEWPORT, viewport);
+    const int width = viewport[2], height = viewport[3];
+    if (width <= 0 || height <= 0) return;
+    const double pi = 3.141592653589793;
+    const double angle = std::atan2(last_matrix[1], last_matrix[0] * width / height);
+    const double c = std::cos(angle), s = std::sin(angle);
+    const double half = jaggo::scene::square_half_side * height / 2.0;
+    const double offset = jaggo::scene::square_offset * height / 2.0;
+    double samples[4][2];
+    for (int k = 0; k < 4; ++k) {
+        const double at = (30.0 + 45.0 + 90.0 * k) * pi / 180.0;
+        samples[k][0] = 0.3 * std::cos(at), samples[k][1] = 0.3 * std::sin(at);
+    }
+    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const bool right = x >= width / 2;
+            const double dx = x + 0.5 - (width / 2.0 + (right ? offset : -offset)),
+                         dy = y + 0.5 - height / 2.0;
+            const auto inside = [&](double px, double py) {
+                return std::max(std::fabs(px * c + py * s), std::fabs(py * c - px * s)) <= half;
+            };
+            int covered = 0;
+            for (const auto& sample : samples)
+                covered += inside(dx + (right ? sample[0] : 0), dy + (right ? sample[1] : 0));
+            const auto v = static_cast<std::uint8_t>(std::lround(63.75 * covered));
+            std::uint8_t* p = &pixels[(static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                                       static_cast<std::size_t>(x)) *
+                                      4];
+            p[0] = p[1] = p[2] = v;
+            p[3] = 255;
+        }
+    }
+    GLint program = 0;
+    reinterpret_cast<glGetIntegerv_proc>(query("glGetIntegerv"))(GL_CURRENT_PROGRAM, &program);
+    reinterpret_cast<glUseProgram_proc>(query("glUseProgram"))(0);
+    reinterpret_cast<jaggo_shim::WindowPos2iFn>(query("glWindowPos2i"))(viewport[0], viewport[1]);
+    reinterpret_cast<jaggo_shim::DrawPixelsFn>(query("glDrawPixels"))(width, height, GL_RGBA,
+                                                                      GL_UNSIGNED_BYTE, pixels.data());
+    reinterpret_cast<glUseProgram_proc>(query("glUseProgram"))(static_cast<GLuint>(program));
+}
+
 bool fault_is(const char* name) {
     const char* fault = std::getenv("JAGGO_GL_FAULT");
     return fault != nullptr && std::strcmp(fault, name) == 0;
@@ -220,8 +289,17 @@ extern "C" GLProc glfwGetProcAddress(const char* name) {
         real_blit = reinterpret_cast<glBlitFramebuffer_proc>(address);
         return reinterpret_cast<GLProc>(&blit_filtered);
     }
-    if (std::strcmp(fault, "nocopy") == 0 && std::strcmp(name, "glTexImage2DMultisample") == 0) {
+    if ((std::strcmp(fault, "nocopy") == 0 || std::strcmp(fault, "lined_up") == 0) &&
+        std::strcmp(name, "glTexImage2DMultisample") == 0) {
         return reinterpret_cast<GLProc>(&make_no_texture);
+    }
+    if (std::strcmp(fault, "lined_up") == 0 && std::strcmp(name, "glDrawArrays") == 0) {
+        real_draw_arrays = reinterpret_cast<glDrawArrays_proc>(address);
+        return reinterpret_cast<GLProc>(&draw_lined_up);
+    }
+    if (std::strcmp(fault, "lined_up") == 0 && std::strcmp(name, "glUniformMatrix4fv") == 0) {
+        real_uniform_matrix = reinterpret_cast<glUniformMatrix4fv_proc>(address);
+        return reinterpret_cast<GLProc>(&keep_matrix);
     }
     if (std::strcmp(fault, "readback") == 0 && std::strcmp(name, "glReadPixels") == 0) {
         return reinterpret_cast<GLProc>(&read_nothing);

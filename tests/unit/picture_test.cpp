@@ -1,7 +1,8 @@
 // jaggo tests: the picture analysis on synthetic pictures: the scene's two squares rasterised here,
 // independently of any driver, each pixel resolved from N samples of a rook pattern. Catches a wrong
-// sample count read from the grey levels, strays that sway it, a gamma-correct resolve or an
-// altered picture read as a count, and a verdict that calls a contradiction agreement.
+// sample count read from the grey levels, an honest sample pattern read as another count at some
+// angle, strays that sway it, a gamma-correct resolve or an altered picture read as a count, and a
+// verdict that calls a contradiction agreement.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -75,6 +76,40 @@ Picture squares(int left_samples, int right_samples, bool gamma = false, double 
     return picture;
 }
 
+// A multisample pattern: each sample's offset from the pixel's centre, in 1/16 pixel, x to the right
+// and y down the rows.
+using Pattern = std::vector<std::pair<int, int>>;
+
+// The scene's two squares turned by degrees, the left with one sample at each pixel's centre, the
+// right resolved from pattern, mirrored top to bottom where asked.
+Picture patterned(const Pattern& pattern, bool mirrored, double degrees) {
+    Picture picture;
+    const double a = degrees * 3.141592653589793 / 180.0, c = std::cos(a), s = std::sin(a);
+    const double half = base_side / 2;
+    for (const auto& [cx, right] : {std::pair{base_width / 2.0 - base_offset, false},
+                                    std::pair{base_width / 2.0 + base_offset, true}}) {
+        const Pattern centre{{0, 0}};
+        const Pattern& samples = right ? pattern : centre;
+        for (int y = 0; y < base_height; ++y) {
+            for (int x = static_cast<int>(cx) - 180; x < static_cast<int>(cx) + 180; ++x) {
+                const double dx = x + 0.5 - cx, dy = y + 0.5 - base_height / 2.0;
+                const double distance = std::max(std::fabs(dx * c + dy * s), std::fabs(dy * c - dx * s));
+                int covered = distance < half - 1 ? static_cast<int>(samples.size()) : 0;
+                if (std::fabs(distance - half) <= 1) {  // no sample lies a pixel from the centre
+                    for (const auto& [sx, sy] : samples) {
+                        const double px = dx + sx / 16.0, py = dy + (mirrored ? -sy : sy) / 16.0;
+                        covered += std::fabs(px * c + py * s) <= half && std::fabs(py * c - px * s) <= half;
+                    }
+                }
+                const auto v = static_cast<std::uint8_t>(
+                    std::lround(255.0 * covered / static_cast<double>(samples.size())));
+                picture.paint(x, y, 1, 1, v, v, v);
+            }
+        }
+    }
+    return picture;
+}
+
 // The picture with each pixel replaced by a weighted mean of its 3x3 neighbourhood (weights
 // 1 2 1 / 2 4 2 / 1 2 1), as a resolve that weights samples across pixel borders leaves it; with
 // contrast, only pixels whose neighbourhood spans at least that much, as an edge-smoothing
@@ -128,6 +163,89 @@ TEST(Picture, SampleCountsAreReadFromTheRecurringGreyLevels) {
             EXPECT_EQ(levels(j.right), t.right_levels);
             EXPECT_EQ(j.squares.left.intermediate == 0, t.left == 1);
         }
+    }
+}
+
+// Where two samples line up along the squares' edges, a frame shows fewer levels than samples: the
+// standard 4-sample pattern turned 26 degrees shows the level of 2. The standard patterns of 2, 4,
+// 8 and 16 samples, mirrored or not, drawn at any angle from 20 to 40 degrees with the other frames
+// turned from it as the program turns them, read as the count drawn.
+TEST(Picture, NoStandardPatternIsReadAsAnotherCountAtAnyAngle) {
+    const Pattern patterns[] = {{{4, 4}, {-4, -4}},
+                                {{-2, -6}, {6, -2}, {-6, 2}, {2, 6}},
+                                {{1, -3}, {-1, 3}, {5, 1}, {-3, -5}, {-5, 5}, {-7, -1}, {3, 7}, {7, -7}},
+                                {{1, 1},
+                                 {-1, -3},
+                                 {-3, 2},
+                                 {4, -1},
+                                 {-5, -2},
+                                 {2, 5},
+                                 {5, 3},
+                                 {3, -5},
+                                 {-2, 6},
+                                 {0, -7},
+                                 {-4, -6},
+                                 {-6, 4},
+                                 {-8, 0},
+                                 {7, -4},
+                                 {6, 7},
+                                 {-7, -8}}};
+    int cases = 0, misread = 0;
+    for (const Pattern& pattern : patterns) {
+        const int n = static_cast<int>(pattern.size());
+        for (const bool mirrored : {false, true}) {
+            for (int half_degrees = 40; half_degrees <= 80; ++half_degrees) {
+                const double degrees = half_degrees / 2.0;
+                OtherFrames others{};
+                for (const double turn : other_frame_turns) {
+                    add_other_frame(patterned(pattern, mirrored, degrees + turn).image(), geometry, &others);
+                }
+                const Judgement j =
+                    jaggo::picture::judge_picture(patterned(pattern, mirrored, degrees).image(), geometry, n,
+                                                  "the context", {}, nullptr, &others);
+                ++cases;
+                if (j.conclusion.outcome == Outcome::agrees && j.right.samples == n) continue;
+                if (++misread <= 5) {
+                    ADD_FAILURE() << n << " samples" << (mirrored ? " mirrored" : "") << " at " << degrees
+                                  << " degrees: " << j.conclusion.text;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(misread, 0) << "of " << cases;
+}
+
+// Frames a few degrees apart that show different counts, which no one count explains, leave the
+// picture unjudged; grey that is too much in any frame stays a contradiction.
+TEST(Picture, FramesThatShowDifferentCountsGetNoVerdict) {
+    const auto with_others = [](int others_samples, int claimed) {
+        OtherFrames others{};
+        for (const double turn : other_frame_turns) {
+            add_other_frame(squares(1, others_samples, false, 30.0 + turn).image(), geometry, &others);
+        }
+        return jaggo::picture::judge_picture(squares(1, 4).image(), geometry, claimed, "the context", {},
+                                             nullptr, &others)
+            .conclusion;
+    };
+    const struct {
+        int others_samples, claimed;
+        Outcome outcome;
+        const char* text;
+    } cases[] = {
+        {3, 4, Outcome::unjudged,
+         "none could be made: frames turned a few degrees apart show different sample counts in the right "
+         "square: 4 samples, 3 samples and 3 samples"},
+        {1, 4, Outcome::unjudged,
+         "none could be made: frames turned a few degrees apart show different sample counts in the right "
+         "square: 4 samples, no multisampling and no multisampling"},
+        {1, 0, Outcome::contradiction,
+         "CONTRADICTION: the context reports no multisampling, yet the right square shows 4 samples"},
+        {2, 4, Outcome::agrees, "the picture agrees with the report: 4 samples"},  // 2's level is 4's too
+    };
+    for (const auto& t : cases) {
+        const Conclusion c = with_others(t.others_samples, t.claimed);
+        EXPECT_EQ(c.outcome, t.outcome);
+        EXPECT_STREQ(c.text, t.text);
     }
 }
 

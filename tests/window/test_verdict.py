@@ -1,9 +1,10 @@
 # jaggo tests: jaggo-verdict on a private Xvfb. Its sweep's table and its JSON objects against the
 # GLX probe of the same display, the window's presented picture read alike; a driver that smooths
 # each frame at the swap, which only the presented picture shows, named in a contradiction; a 16-bit
-# framebuffer's picture read at its own bits; and each picture it cannot judge, from a driver fault
-# injected through the fault shim, said in one Verdict line with status 4, never taken for agreement;
-# a sweep none of whose windows reaches -e's count held to it all the same.
+# framebuffer's picture read at its own bits; an honest driver whose samples line up along the judged
+# frame's edges not accused of fewer; and each picture it cannot judge, from a driver fault injected
+# through the fault shim, said in one Verdict line with status 4, never taken for agreement; a sweep
+# none of whose windows reaches -e's count held to it all the same.
 import json
 import os
 import subprocess
@@ -99,6 +100,17 @@ class Verdict(unittest.TestCase):
         self.assertEqual((r["left"]["samples"], r["right"]["samples"]), (1, in_effect))
         self.assertEqual(r["left"]["intermediate_pixels"], 0)
         self.assertEqual((r["presented"]["readable"], r["presented"]["differs"]), (True, False))
+
+    def test_samples_lined_up_along_the_judged_frames_edges_are_not_taken_for_fewer(self):
+        # An honest driver whose 4 samples pair up along the edges at the judged angle, where its
+        # right square shows the level of 2 samples alone: the frames turned from it show all three.
+        self.assertEqual(probes.expect_samples(self.configs), 4, "the display offers no 4 samples")
+        status, out, err = verdict(self.display, "-q", "-s", "4", "-j", fault="lined_up")
+        self.assertEqual((status, err), (0, ""))
+        (r,) = (json.loads(line) for line in out)
+        self.assertEqual((r["gl_samples"], r["right"]["samples"], r["right"]["levels"]), (4, 4, [64, 128, 191]))
+        self.assertEqual(r["verdict"], "the picture agrees with the report: 4 samples")
+        self.assertFalse(r["presented"]["differs"])
 
     def test_the_platform_configuration_and_expectation_are_said_as_the_probe_sees_them(self):
         granted = probes.expect_samples(self.configs)
