@@ -191,14 +191,14 @@ void draw_and_judge(GLuint framebuffer, GLuint object, Pixels* pixels, PictureFo
 void hold_to_the_count_asked(OffscreenResult* result) {
     if (result->beyond_maximum || std::max(result->granted, 1) >= result->asked) return;
     picture::Conclusion& c = result->judged.conclusion;
-    char picture_says[sizeof c.text] = "";
     constexpr char prefix[] = "CONTRADICTION: ";
+    std::string text = prefix + std::string("asked for ") + std::to_string(result->asked) +
+                       " samples, granted " + std::to_string(result->granted) +
+                       " (OpenGL grants at least the count asked)";
     if (c.outcome == picture::Outcome::contradiction && std::strncmp(c.text, prefix, sizeof prefix - 1) == 0)
-        std::snprintf(picture_says, sizeof picture_says, "; %s", c.text + sizeof prefix - 1);
+        text += std::string("; ") + (c.text + sizeof prefix - 1);
     c.outcome = picture::Outcome::contradiction;
-    std::snprintf(c.text, sizeof c.text,
-                  "%sasked for %d samples, granted %d (OpenGL grants at least the count asked)%s", prefix,
-                  result->asked, result->granted, picture_says);
+    std::snprintf(c.text, sizeof c.text, "%s", text.c_str());
     result->status = contradiction;
 }
 
