@@ -71,6 +71,16 @@ def verdict_bin():
     return os.environ["JAGGO_VERDICT_BIN"]
 
 
+def run_verdict(env, *args, fault=None):
+    """jaggo-verdict's (status, standard output lines, standard error) in env, with the fault shim's
+    fault injected where one is named (JAGGO_GL_FAULT through GL_FAULT_SHIM)."""
+    preload = [os.environ.get("JAGGO_PRELOAD")] + ([os.environ["GL_FAULT_SHIM"]] if fault else [])
+    env = dict(env, LD_PRELOAD=":".join(p for p in preload if p), **({"JAGGO_GL_FAULT": fault} if fault else {}))
+    r = subprocess.run([verdict_bin(), *args], env=env, stdin=subprocess.DEVNULL, capture_output=True, text=True,
+                       timeout=120)
+    return r.returncode, r.stdout.splitlines(), r.stderr
+
+
 def missing(what):
     """Ends a test that lacks a prerequisite: a skip that names it, or under CI (CI set), where
     scripts/install-deps.sh has installed every one, a failure that names it."""

@@ -8,7 +8,6 @@
 import json
 import os
 import re
-import subprocess
 import tempfile
 import unittest
 
@@ -19,13 +18,7 @@ CONTRADICTED = 3
 UNMET = 5
 
 
-def verdict(env, *args, fault=None):
-    """jaggo-verdict's (status, standard output lines, standard error) in env."""
-    preload = [os.environ.get("JAGGO_PRELOAD")] + ([os.environ["GL_FAULT_SHIM"]] if fault else [])
-    env = dict(env, LD_PRELOAD=":".join(p for p in preload if p), **({"JAGGO_GL_FAULT": fault} if fault else {}))
-    r = subprocess.run([os.environ["JAGGO_VERDICT_BIN"], *args], env=env, stdin=subprocess.DEVNULL,
-                       capture_output=True, text=True, timeout=120)
-    return r.returncode, r.stdout.splitlines(), r.stderr
+verdict = xs.run_verdict
 
 
 TABLE_HEADER = ["kind", "asked", "granted", "seen", "samples", "verdict"]

@@ -5,7 +5,6 @@
 import errno
 import json
 import os
-import subprocess
 import tempfile
 import unittest
 
@@ -22,13 +21,8 @@ RED = (255, 0, 0)
 
 
 def verdict(display, *args, fault=None):
-    """jaggo-verdict's (status, standard output lines, standard error) with the fault injected."""
-    preload = [os.environ.get("JAGGO_PRELOAD")] + ([os.environ["GL_FAULT_SHIM"]] if fault else [])
-    env = xs.env_for(display, LIBGL_ALWAYS_SOFTWARE="1", LD_PRELOAD=":".join(p for p in preload if p),
-                     **({"JAGGO_GL_FAULT": fault} if fault else {}))
-    r = subprocess.run([os.environ["JAGGO_VERDICT_BIN"], *args], env=env, stdin=subprocess.DEVNULL,
-                       capture_output=True, text=True, timeout=120)
-    return r.returncode, r.stdout.splitlines(), r.stderr
+    """jaggo-verdict's (status, standard output lines, standard error) on the display, in software."""
+    return xs.run_verdict(xs.env_for(display, LIBGL_ALWAYS_SOFTWARE="1"), *args, fault=fault)
 
 
 def pixel(picture, x, y):
