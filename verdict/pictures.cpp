@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -18,6 +19,7 @@ namespace {
 
 constexpr std::uint8_t grey[3] = {128, 128, 128};
 constexpr std::uint8_t red[3] = {255, 0, 0};
+constexpr std::uint8_t white[3] = {255, 255, 255};
 
 // A picture's pixel at column x and row y counted from the top, whichever way its rows run.
 const std::uint8_t* pixel_at(const picture::Image& image, bool bottom_up, int x, int y) {
@@ -157,6 +159,69 @@ std::vector<std::uint8_t> edges_picture(const picture::Image& image, const pictu
     return rgb;
 }
 
+// Where a position within the pixel (0 to 1, y up) falls in the samples picture, top row first.
+void samples_picture_point(const picture::SamplePosition& at, double* x, double* y) {
+    *x = samples_square_margin + at.x * samples_square_side;
+    *y = samples_square_margin + (1.0 - at.y) * samples_square_side;
+}
+
+// Every pixel of rgb within radius of (cx, cy), or only those within width of that circle where
+// ring is set, painted.
+void disc(std::vector<std::uint8_t>* rgb, int side, double cx, double cy, double radius, bool ring,
+          const std::uint8_t* colour) {
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const double d = std::hypot(x + 0.5 - cx, y + 0.5 - cy);
+            if (d > radius || (ring && d < radius - samples_ring_width)) continue;
+            fill(rgb, side, x, y, 1, 1, colour);
+        }
+    }
+}
+
+// The line from (x0, y0) to (x1, y1), a pixel wide.
+void line(std::vector<std::uint8_t>* rgb, int side, double x0, double y0, double x1, double y1,
+          const std::uint8_t* colour) {
+    const int steps = static_cast<int>(std::ceil(std::max(std::fabs(x1 - x0), std::fabs(y1 - y0)))) + 1;
+    for (int i = 0; i <= steps; ++i) {
+        const double t = static_cast<double>(i) / steps;
+        const int x = static_cast<int>(x0 + t * (x1 - x0));
+        const int y = static_cast<int>(y0 + t * (y1 - y0));
+        if (x >= 0 && y >= 0 && x < side && y < side) fill(rgb, side, x, y, 1, 1, colour);
+    }
+}
+
+// One pixel's square drawn large on black, framed in grey: each sample's reported position a white
+// ring, where it was seen a red dot, and a grey line between the two. No text.
+std::vector<std::uint8_t> samples_picture(const picture::SampleFindings& samples) {
+    constexpr int side = samples_picture_side;
+    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(side) * side * 3);
+    fill(&rgb, side, samples_square_margin - 1, samples_square_margin - 1, samples_square_side + 2, 1, grey);
+    fill(&rgb, side, samples_square_margin - 1, samples_square_margin + samples_square_side,
+         samples_square_side + 2, 1, grey);
+    fill(&rgb, side, samples_square_margin - 1, samples_square_margin - 1, 1, samples_square_side + 2, grey);
+    fill(&rgb, side, samples_square_margin + samples_square_side, samples_square_margin - 1, 1,
+         samples_square_side + 2, grey);
+    for (int i = 0; i < samples.read; ++i) {
+        double rx = 0, ry = 0, sx = 0, sy = 0;
+        samples_picture_point(samples.reported_at[i], &rx, &ry);
+        samples_picture_point(samples.seen[i].position, &sx, &sy);
+        const bool reported = samples.positions_reported;
+        const bool seen = samples.seen[i].fitted;
+        if (reported && seen) line(&rgb, side, rx, ry, sx, sy, grey);
+        if (reported) disc(&rgb, side, rx, ry, samples_ring_radius, true, white);
+        if (seen) disc(&rgb, side, sx, sy, samples_dot_radius, false, red);
+    }
+    return rgb;
+}
+
+// The samples picture of a result whose samples were read one by one; none otherwise.
+bool write_samples_picture(PictureFolder* folder, const std::string& name,
+                           const picture::SampleFindings& samples, std::vector<std::string>* files) {
+    if (!samples.readable) return true;
+    return write_file(folder, (name + "-samples.png").c_str(), samples_picture(samples), samples_picture_side,
+                      samples_picture_side, files);
+}
+
 }  // namespace
 
 void write_window_pictures(const Pixels& pixels, PictureFolder* folder, WindowResult* result) {
@@ -170,6 +235,7 @@ void write_window_pictures(const Pixels& pixels, PictureFolder* folder, WindowRe
     int height = 0;
     const std::vector<std::uint8_t> edges = edges_picture(drawn, result->judged, &width, &height);
     all = write_file(folder, (name + "-edges.png").c_str(), edges, width, height, &*result->pictures) && all;
+    all = write_samples_picture(folder, name, result->samples, &*result->pictures) && all;
     if (result->shown_read) {
         const picture::Image shown{pixels.data() + picture_bytes(drawn.width, drawn.height), drawn.width,
                                    drawn.height};
@@ -189,6 +255,7 @@ void write_object_pictures(const picture::Image& image, PictureFolder* folder, O
     int height = 0;
     const std::vector<std::uint8_t> edges = edges_picture(image, result->judged, &width, &height);
     all = write_file(folder, (name + "-edges.png").c_str(), edges, width, height, &*result->pictures) && all;
+    all = write_samples_picture(folder, name, result->samples, &*result->pictures) && all;
     if (!all) result->status = graver(result->status, failed);
 }
 

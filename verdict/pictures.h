@@ -29,14 +29,24 @@ constexpr int corner_crop = 48;
 constexpr int corner_zoom = 6;
 constexpr int corner_border = 2;
 
+// The samples picture: one pixel's square, samples_square_side pixels a side, within a black
+// margin; each sample's reported position a ring, where it was seen a dot.
+constexpr int samples_square_side = 240;
+constexpr int samples_square_margin = 16;
+constexpr int samples_picture_side = samples_square_side + 2 * samples_square_margin;
+constexpr double samples_ring_radius = 7.0;
+constexpr double samples_ring_width = 2.0;
+constexpr double samples_dot_radius = 4.0;
+
 // Writes the pictures of a judged window whose pixels (its judged picture, and after it what the
-// window showed) are still in pixels: window-<asked>.png, -edges.png and, where the shown picture
-// was read, -shown.png. Its files go into result->pictures; where one could not be written, the
-// folder keeps the first reason, and the result's status becomes failed unless graver.
+// window showed) are still in pixels: window-<asked>.png, -edges.png, where its samples were read
+// one by one -samples.png and, where the shown picture was read, -shown.png. Its files go into
+// result->pictures; where one could not be written, the folder keeps the first reason, and the
+// result's status becomes failed unless graver.
 void write_window_pictures(const Pixels& pixels, PictureFolder* folder, WindowResult* result);
 
 // The same for an offscreen object's picture as read back (image), before the buffer is reused:
-// <kind>-<asked>.png and -edges.png.
+// <kind>-<asked>.png, -edges.png and, where its samples were read one by one, -samples.png.
 void write_object_pictures(const picture::Image& image, PictureFolder* folder, OffscreenResult* result);
 
 // At the run's end, where -p was given: "Error: cannot write pictures into DIR: why" on standard

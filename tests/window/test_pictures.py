@@ -96,6 +96,25 @@ class Pictures(unittest.TestCase):
             self.assertEqual(len(frame), 1)
             self.assertTrue(grey(next(iter(frame))) and len(set(next(iter(frame)))) == 1, frame)
 
+    def assert_samples_where_read(self, samples_path, samples):
+        """The samples picture: a grey frame, the pixel's square; in it a red dot where each sample was
+        seen and a white ring round where it is reported, both as the JSON's positions put them."""
+        width, height, _ = picture = png.read(samples_path)
+        row = [pixel(picture, x, height // 2) for x in range(width)]
+        left, right = (x for x in (row.index((128, 128, 128)), width - 1 - row[::-1].index((128, 128, 128))))
+        side = right - left - 1
+
+        def at(position):
+            return left + 1 + position[0] * side, left + 1 + (1 - position[1]) * side
+
+        for seen, reported in zip(samples["positions_seen"], samples["positions_reported"]):
+            x, y = at(seen)
+            self.assertEqual(pixel(picture, int(x), int(y)), RED)
+            x, y = at(reported)
+            ring = {pixel(picture, int(x + dx), int(y + dy)) for dx in range(-9, 10) for dy in range(-9, 10)
+                    if 5 <= (dx * dx + dy * dy) ** 0.5 <= 8}
+            self.assertIn((255, 255, 255), ring)
+
     def test_the_pictures_are_those_the_verdict_stands_on(self):
         folder = os.path.join(self.tmp.name, "pictures ü")  # made by the run, spaces and UTF-8 bytes alike
         status, out, err = verdict(self.display, "-q", "-j", "-o", "-p", folder)
@@ -103,7 +122,9 @@ class Pictures(unittest.TestCase):
         objects = [json.loads(line) for line in out]
         window = objects[0]
         name = os.path.join(folder, "window-4")
-        self.assertEqual(window["pictures"], [name + ".png", name + "-edges.png", name + "-shown.png"])
+        self.assertEqual(window["pictures"],
+                         [name + ".png", name + "-edges.png", name + "-samples.png", name + "-shown.png"])
+        self.assert_samples_where_read(name + "-samples.png", window["samples_read"])
         drawn = png.read(name + ".png")
         width, height, _ = drawn
         self.assertEqual((greys(drawn, 0, width // 2), greys(drawn, width // 2, width)),
@@ -121,7 +142,11 @@ class Pictures(unittest.TestCase):
         for o in objects[1:]:
             with self.subTest(kind=o["kind"], asked=o["asked"]):
                 name = os.path.join(folder, "%s-%d" % (o["kind"], o["asked"]))
-                self.assertEqual(o["pictures"], [name + ".png", name + "-edges.png"] if o in made else [])
+                read_one_by_one = [name + "-samples.png"] if o["samples_read"]["readable"] else []
+                self.assertEqual(o["pictures"], [name + ".png", name + "-edges.png"] + read_one_by_one
+                                 if o in made else [])
+                if read_one_by_one:
+                    self.assert_samples_where_read(read_one_by_one[0], o["samples_read"])
                 if o in made:
                     read = png.read(name + ".png")
                     self.assertEqual(greys(read, read[0] // 2, read[0]), o["right"]["intermediate_pixels"])
@@ -144,13 +169,13 @@ class Pictures(unittest.TestCase):
         status, out, err = verdict(self.display, "-q", "-p", folder)
         self.assertEqual(status, FAILED)
         self.assertTrue(out[-2].startswith("Verdict: the picture agrees with the report"), out)
-        written = [os.path.join(folder, "window-4.png"), os.path.join(folder, "window-4-shown.png")]
+        written = [os.path.join(folder, name) for name in ("window-4.png", "window-4-samples.png", "window-4-shown.png")]
         self.assertEqual(out[-1], "Pictures: " + " ".join(written))
         failed = os.path.join(folder, "window-4-edges.png")
         self.assertEqual(err, "Error: cannot write pictures into %s: %s: %s\n"
                          % (folder, failed, os.strerror(errno.EISDIR)))
-        self.assertEqual(sorted(os.listdir(folder)), ["window-4-edges.png", "window-4-shown.png", "window-4.png"])
-        self.assertEqual(png.read(written[0])[:2], png.read(written[1])[:2])
+        self.assertEqual(sorted(os.listdir(folder)), sorted(os.path.basename(p) for p in written + [failed]))
+        self.assertEqual(png.read(written[0])[:2], png.read(written[2])[:2])
 
 
 if __name__ == "__main__":
