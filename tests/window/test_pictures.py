@@ -5,6 +5,7 @@
 import errno
 import json
 import os
+import re
 import tempfile
 import unittest
 
@@ -122,9 +123,10 @@ class Pictures(unittest.TestCase):
         objects = [json.loads(line) for line in out]
         window = objects[0]
         name = os.path.join(folder, "window-4")
-        self.assertEqual(window["pictures"],
-                         [name + ".png", name + "-edges.png", name + "-samples.png", name + "-shown.png"])
-        self.assert_samples_where_read(name + "-samples.png", window["samples_read"])
+        read_one_by_one = [name + "-samples.png"] if window["samples_read"]["readable"] else []
+        self.assertEqual(window["pictures"], [name + ".png", name + "-edges.png"] + read_one_by_one + [name + "-shown.png"])
+        if read_one_by_one:
+            self.assert_samples_where_read(read_one_by_one[0], window["samples_read"])
         drawn = png.read(name + ".png")
         width, height, _ = drawn
         self.assertEqual((greys(drawn, 0, width // 2), greys(drawn, width // 2, width)),
@@ -168,14 +170,15 @@ class Pictures(unittest.TestCase):
         os.makedirs(os.path.join(folder, "window-4-edges.png"))  # a folder where a file should go
         status, out, err = verdict(self.display, "-q", "-p", folder)
         self.assertEqual(status, FAILED)
+        read_one_by_one = ("window-4-samples.png",) if any(re.match(r"Samples: \d+ read one by one", line) for line in out) else ()
         self.assertTrue(out[-2].startswith("Verdict: the picture agrees with the report"), out)
-        written = [os.path.join(folder, name) for name in ("window-4.png", "window-4-samples.png", "window-4-shown.png")]
+        written = [os.path.join(folder, name) for name in ("window-4.png", *read_one_by_one, "window-4-shown.png")]
         self.assertEqual(out[-1], "Pictures: " + " ".join(written))
         failed = os.path.join(folder, "window-4-edges.png")
         self.assertEqual(err, "Error: cannot write pictures into %s: %s: %s\n"
                          % (folder, failed, os.strerror(errno.EISDIR)))
         self.assertEqual(sorted(os.listdir(folder)), sorted(os.path.basename(p) for p in written + [failed]))
-        self.assertEqual(png.read(written[0])[:2], png.read(written[2])[:2])
+        self.assertEqual(png.read(written[0])[:2], png.read(written[-1])[:2])
 
 
 if __name__ == "__main__":
