@@ -11,6 +11,7 @@ import shutil
 import subprocess
 import sys
 import time
+import unittest
 
 from harness import layout, picture, x11
 from harness.x11 import env_for, xlib
@@ -319,3 +320,15 @@ def status_kib(pid, field="VmRSS"):
     except OSError:
         return None
     return None
+
+
+class OnXvfb(unittest.TestCase):
+    """Tests that share one private Xvfb for their class: cls.server and cls.display."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.server, cls.display = start_xvfb()
+
+    @classmethod
+    def tearDownClass(cls):
+        stop(cls.server)

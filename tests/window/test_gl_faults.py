@@ -15,15 +15,7 @@ def run_with_fault(display, fault):
     return status, err.splitlines()
 
 
-class DriverFaults(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.server, cls.display = xs.start_xvfb()
-
-    @classmethod
-    def tearDownClass(cls):
-        xs.stop(cls.server)
-
+class DriverFaults(xs.OnXvfb):
     def test_rejected_shaders_name_each_stage_with_the_drivers_log(self):
         status, err = run_with_fault(self.display, "compile")
         self.assertEqual(status, 1, err)

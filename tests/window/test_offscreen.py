@@ -48,15 +48,7 @@ def granted_by_probe(env):
     return granted, maximum
 
 
-class Offscreen(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.server, cls.display = xs.start_xvfb()
-
-    @classmethod
-    def tearDownClass(cls):
-        xs.stop(cls.server)
-
+class Offscreen(xs.OnXvfb):
     def assert_rows_as_granted(self, rows, granted):
         """Every count the probe asked, in order, each judged against what the driver granted it."""
         self.assertEqual([(r["kind"], r["asked"]) for r in rows], list(granted))

@@ -63,15 +63,7 @@ def top_corner(picture, x0, x1):
     raise AssertionError("no lit pixel in columns %d..%d" % (x0, x1))
 
 
-class Pictures(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.server, cls.display = xs.start_xvfb()
-
-    @classmethod
-    def tearDownClass(cls):
-        xs.stop(cls.server)
-
+class Pictures(xs.OnXvfb):
     def setUp(self):
         self.tmp = tempfile.TemporaryDirectory()
         self.addCleanup(self.tmp.cleanup)

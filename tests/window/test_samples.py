@@ -27,15 +27,7 @@ def probe_positions(display, configuration):
     return positions
 
 
-class Samples(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.server, cls.display = xs.start_xvfb()
-
-    @classmethod
-    def tearDownClass(cls):
-        xs.stop(cls.server)
-
+class Samples(xs.OnXvfb):
     def test_each_sample_sits_where_the_probe_says(self):
         status, out, err = test_verdict.verdict(self.display, "-q", "-o", "-j")
         self.assertEqual((status, err), (0, ""))

@@ -22,15 +22,11 @@ def verdict(display, *args, fault=None):
     return xs.run_verdict(xs.env_for(display, LIBGL_ALWAYS_SOFTWARE="1"), *args, fault=fault)
 
 
-class Verdict(unittest.TestCase):
+class Verdict(xs.OnXvfb):
     @classmethod
     def setUpClass(cls):
-        cls.server, cls.display = xs.start_xvfb()
+        super().setUpClass()
         cls.configs = probes.sample_counts(xs.env_for(cls.display))
-
-    @classmethod
-    def tearDownClass(cls):
-        xs.stop(cls.server)
 
     def test_the_sweep_judges_every_offered_count_as_the_probe_lists_them(self):
         status, out, err = verdict(self.display, "-a", "-j")
