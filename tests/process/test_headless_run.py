@@ -70,8 +70,11 @@ class HeadlessRun(unittest.TestCase):
         r = run(xs.verdict_bin(), JAGGO_PRELOAD=preload, JAGGO_GL_FAULT="samples")
         print(r.stdout.splitlines()[-1])
         self.assertEqual((r.returncode, r.stderr), (3, ""))
-        self.assertEqual(r.stdout.splitlines()[-1], "Verdict: CONTRADICTION: the context reports 8 samples, "
-                         "but the right square shows 4 samples")
+        # Named by the grey levels, or where a multisampled texture holds 8 samples, by the samples
+        # read one by one: their copy, or how many hold pictures of their own.
+        self.assertRegex(r.stdout.splitlines()[-1], r"^Verdict: CONTRADICTION: the context reports 8 samples, but "
+                         r"(the right square shows 4 samples$|its colour buffer copies only into a texture of 4 "
+                         r"samples|4 of them hold pictures of their own)")
 
     def test_failures_are_one_line_and_status_1(self):
         with tempfile.TemporaryDirectory() as scratch:
