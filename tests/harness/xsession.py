@@ -82,6 +82,11 @@ def run_verdict(env, *args, fault=None):
     return r.returncode, r.stdout.splitlines(), r.stderr
 
 
+def verdict_on(display, *args, fault=None):
+    """run_verdict on the display, in software (Mesa's llvmpipe unless GALLIUM_DRIVER says otherwise)."""
+    return run_verdict(env_for(display, LIBGL_ALWAYS_SOFTWARE="1"), *args, fault=fault)
+
+
 def missing(what):
     """Ends a test that lacks a prerequisite: a skip that names it, or under CI (CI set), where
     scripts/install-deps.sh has installed every one, a failure that names it."""

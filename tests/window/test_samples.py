@@ -8,7 +8,6 @@ import os
 import re
 import unittest
 
-import test_verdict
 from harness import probes
 from harness import xsession as xs
 
@@ -29,7 +28,7 @@ def probe_positions(display, configuration):
 
 class Samples(xs.OnXvfb):
     def test_each_sample_sits_where_the_probe_says(self):
-        status, out, err = test_verdict.verdict(self.display, "-q", "-o", "-j")
+        status, out, err = xs.verdict_on(self.display, "-q", "-o", "-j")
         self.assertEqual((status, err), (0, ""))
         objects = [json.loads(line) for line in out]
         window = objects[0]
@@ -58,7 +57,7 @@ class Samples(xs.OnXvfb):
     def read_one_by_one(self, fault):
         """jaggo-verdict -q -o -j with the fault: each window or object of 2 samples or more, which the
         driver's objects always are where the display offers none, with its key for the probe."""
-        _, out, _ = test_verdict.verdict(self.display, "-q", "-o", "-j", fault=fault)
+        _, out, _ = xs.verdict_on(self.display, "-q", "-o", "-j", fault=fault)
         objects = [json.loads(line) for line in out]
         multisampled = [o for o in objects if (o["gl_samples"] if o["kind"] == "window" else o["granted"] or 0) > 1]
         self.assertTrue(multisampled)

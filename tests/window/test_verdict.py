@@ -17,9 +17,7 @@ CONTRADICTED = 3
 UNMET = 5
 
 
-def verdict(display, *args, fault=None):
-    """jaggo-verdict's (status, standard output lines, standard error) on the display, in software."""
-    return xs.run_verdict(xs.env_for(display, LIBGL_ALWAYS_SOFTWARE="1"), *args, fault=fault)
+verdict = xs.verdict_on
 
 
 class Verdict(xs.OnXvfb):
