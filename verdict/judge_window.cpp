@@ -79,11 +79,11 @@ void read_and_judge_samples(int width, int height, int claimed, Pixels* pixels, 
 
 // Judges the window, whose context is current and whose scene is built: reads what the context
 // reports, draws frames with the squares at judged_degrees, reads the first one that can be judged
-// back before it is swapped and judges it with the other frames read just before it in the same
-// back buffer (the first frame, unless the framebuffer has not settled
-// or its picture is not whole, as after a resize the surface has not taken yet). Then presents that
-// frame, reads and judges what the window shows of it, and sets the clock so that the squares turn
-// on from it.
+// back before it is swapped and judges it (the first frame, unless the framebuffer has not settled
+// or its picture is not whole, as after a resize the surface has not taken yet): by its samples, read
+// one by one, or where they cannot be read, by its grey levels read together with frames turned a
+// little less in the same back buffer. Then presents that frame, reads and judges what the window
+// shows of it, and sets the clock so that the squares turn on from it.
 void judge_window(GLFWwindow* window, Pixels* pixels, WindowResult* result) {
     result->configuration = chosen_pixel_format;
     GLint claimed = 0;
@@ -116,17 +116,28 @@ void judge_window(GLFWwindow* window, Pixels* pixels, WindowResult* result) {
         int width = 0;
         int height = 0;
         glfwGetFramebufferSize(window, &width, &height);
-        const char* why = nullptr;
         if (settled) {
             // Room for the drawn picture and, after it, the presented one: one block for both.
             const std::size_t size = picture_bytes(width, height);
             if (pixels->size() < 2 * size) pixels->resize(2 * size);
-            why = read_other_frames(0, width, height, pixels, &others, precision);
         }
         draw_scene(width, height, seconds);
         if (settled) {
             picture::Image image{};
-            if (why == nullptr) why = read_back(width, height, pixels, &image);
+            const char* why = read_back(width, height, pixels, &image);
+            if (why == nullptr) {
+                result->judged = picture::judge_picture(image, scene_geometry, claimed, "the context", precision);
+                if (result->judged.why_not_as_drawn == nullptr) {
+                    read_and_judge_samples(width, height, claimed, pixels, result);
+                    if (!result->samples.readable)
+                        why = read_other_frames(0, width, height, pixels, &others, precision);
+                    if (why == nullptr && !result->samples.readable) {
+                        image.pixels = pixels->data();
+                        result->judged = picture::judge_picture(image, scene_geometry, claimed, "the context",
+                                                                precision, nullptr, &others);
+                    }
+                }
+            }
             if (why != nullptr) {
                 // An earlier frame's readings are not what this verdict stands on: none are shown.
                 result->judged = {};
@@ -135,14 +146,9 @@ void judge_window(GLFWwindow* window, Pixels* pixels, WindowResult* result) {
                 drawn = {};
                 break;
             }
-            result->judged = picture::judge_picture(image, scene_geometry, claimed, "the context", precision,
-                                                    nullptr, &others);
             drawn = image;
             result->pictured = true;
-            if (result->judged.why_not_as_drawn == nullptr) {
-                read_and_judge_samples(width, height, claimed, pixels, result);
-                break;
-            }
+            if (result->judged.why_not_as_drawn == nullptr) break;
             result->samples = picture::samples_not_readable(picture_not_whole);
         }
         glfwSwapBuffers(window);
@@ -165,17 +171,18 @@ void keep_extension(const char* name, int length, void* data) {
 const char* read_other_frames(unsigned framebuffer, int width, int height, Pixels* pixels,
                               picture::OtherFrames* others, const picture::Precision& precision) {
     *others = {};
+    const char* why = nullptr;
     for (const double turn : picture::other_frame_turns) {
         draw_scene(width, height, (judged_degrees + turn) / scene::degrees_per_second);
         picture::Image image{};
-        const char* why = framebuffer == 0
-                              ? read_back(width, height, pixels, &image)
-                              : read_back_framebuffer(framebuffer, width, height, pixels, &image);
+        why = framebuffer == 0 ? read_back(width, height, pixels, &image, 1)
+                               : read_back_framebuffer(framebuffer, width, height, pixels, &image, 1);
         if (framebuffer != 0) glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-        if (why != nullptr) return why;
+        if (why != nullptr) break;
         picture::add_other_frame(image, scene_geometry, others, precision);
     }
-    return nullptr;
+    draw_scene(width, height, judged_degrees / scene::degrees_per_second);
+    return why;
 }
 
 GLFWwindow* open_and_judge(std::int32_t asked, bool report, Pixels* pixels, WindowResult* result) {

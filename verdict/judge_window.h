@@ -67,10 +67,11 @@ struct WindowResult {
 GLFWwindow* open_and_judge(std::int32_t asked, bool report, Pixels* pixels, WindowResult* result);
 
 // Draws the scene turned by each of picture::other_frame_turns from judged_degrees into the bound
-// framebuffer, of width x height pixels, reads each back into pixels and its levels into *others:
-// from the window's back buffer (framebuffer 0) as read_back reads it, or from the framebuffer
-// object of that name, bound again afterwards, at the framebuffer's precision. Returns why a frame
-// could not be read, or nullptr.
+// framebuffer, of width x height pixels, reads each back into the second picture of pixels (the
+// first, the judged frame's, is kept) and its levels into *others: from the window's back buffer
+// (framebuffer 0) as read_back reads it, or from the framebuffer object of that name, bound again
+// afterwards, at the framebuffer's precision. Then draws the judged frame again, so that the
+// framebuffer holds it as before. Returns why a frame could not be read, or nullptr.
 const char* read_other_frames(unsigned framebuffer, int width, int height, Pixels* pixels,
                               picture::OtherFrames* others, const picture::Precision& precision = {});
 

@@ -146,25 +146,19 @@ void draw_and_judge(GLuint framebuffer, GLuint object, Pixels* pixels, PictureFo
         conclude(result, why, unjudged);
         return;
     }
-    picture::OtherFrames others{};
-    const char* unread = read_other_frames(framebuffer, offscreen_width, offscreen_height, pixels, &others);
     draw_scene(offscreen_width, offscreen_height, judged_degrees / scene::degrees_per_second);
     if (refused_step("to draw into it", result)) return;
     picture::Image image{};
-    if (unread == nullptr)
-        unread = read_back_framebuffer(framebuffer, offscreen_width, offscreen_height, pixels, &image);
-    if (unread != nullptr) {
+    if (const char* unread = read_back_framebuffer(framebuffer, offscreen_width, offscreen_height, pixels, &image)) {
         conclude(result, unread, unjudged);
         return;
     }
-    result->pictured = true;
     const char* reporter = result->kind == ObjectKind::renderbuffer ? "the renderbuffer" : "the texture";
     // The left square's smoothing in an object of the program's own is no control panel's doing:
     // such a setting reaches the window's framebuffer, not the objects an application makes.
     char forced[120];
     std::snprintf(forced, sizeof forced, "glDisable(GL_MULTISAMPLE) was not honoured for %s", reporter);
-    result->judged =
-        picture::judge_picture(image, scene_geometry, result->granted, reporter, {}, forced, &others);
+    result->judged = picture::judge_picture(image, scene_geometry, result->granted, reporter, {}, forced);
     if (result->judged.why_not_as_drawn == nullptr) {
         // A texture's samples are read from it; a renderbuffer's, copied into a texture first.
         SampleSource source;
@@ -174,11 +168,26 @@ void draw_and_judge(GLuint framebuffer, GLuint object, Pixels* pixels, PictureFo
         source.height = offscreen_height;
         source.reported = result->granted;
         result->samples = read_samples(source, judged_degrees, result->judged.right.samples, pixels);
-        if (result->samples.readable)
-            result->judged.conclusion = picture::judge_samples(result->samples, reporter, forced);
     } else {
         result->samples = picture::samples_not_readable(picture_not_whole);
     }
+    if (result->samples.readable) {
+        result->judged.conclusion = picture::judge_samples(result->samples, reporter, forced);
+    } else if (result->judged.why_not_as_drawn == nullptr) {
+        // Without the samples, the verdict rests on the grey levels, read with other frames'.
+        picture::OtherFrames others{};
+        if (const char* unread =
+                read_other_frames(framebuffer, offscreen_width, offscreen_height, pixels, &others)) {
+            result->judged = {};  // no reading of the judged frame stands without the others'
+            result->samples = {};
+            conclude(result, unread, unjudged);
+            return;
+        }
+        image.pixels = pixels->data();
+        result->judged =
+            picture::judge_picture(image, scene_geometry, result->granted, reporter, {}, forced, &others);
+    }
+    result->pictured = true;
     result->status = status_of(result->judged.conclusion.outcome);
     // The samples' reading may have grown pixels, and moved the picture it leads with.
     image.pixels = pixels->data();

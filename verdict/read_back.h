@@ -52,14 +52,15 @@ const char* first_missing_read_back_entry_point();
 // framebuffer's size, into pixels. A multisampled framebuffer is first resolved into a
 // single-sampled one by glBlitFramebuffer, as OpenGL defines that resolve: glReadPixels straight
 // from a multisampled window leaves the resolve to the driver, and Mesa's, for one, reads a single
-// sample. On success fills *image (which points into pixels) and returns nullptr; otherwise
-// returns why, in words.
-const char* read_back(int width, int height, Pixels* pixels, picture::Image* image);
+// sample. It reads into the picture of that number in pixels (0: the first), which grows to hold
+// it. On success fills *image (which points into pixels) and returns nullptr; otherwise returns why,
+// in words.
+const char* read_back(int width, int height, Pixels* pixels, picture::Image* image, int picture = 0);
 
 // As read_back, from the framebuffer object of that name, multisampled or not, always through the
 // resolve: its entry points (JAGGO_RESOLVE_GL) must be loaded. The window's framebuffer is bound
 // afterwards.
 const char* read_back_framebuffer(unsigned framebuffer, int width, int height, Pixels* pixels,
-                                  picture::Image* image);
+                                  picture::Image* image, int picture = 0);
 
 }  // namespace jaggo::verdict
