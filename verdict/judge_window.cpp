@@ -126,7 +126,8 @@ void judge_window(GLFWwindow* window, Pixels* pixels, WindowResult* result) {
             picture::Image image{};
             const char* why = read_back(width, height, pixels, &image);
             if (why == nullptr) {
-                result->judged = picture::judge_picture(image, scene_geometry, claimed, "the context", precision);
+                result->judged =
+                    picture::judge_picture(image, scene_geometry, claimed, "the context", precision);
                 if (result->judged.why_not_as_drawn == nullptr) {
                     read_and_judge_samples(width, height, claimed, pixels, result);
                     if (!result->samples.readable)

@@ -149,7 +149,8 @@ void draw_and_judge(GLuint framebuffer, GLuint object, Pixels* pixels, PictureFo
     draw_scene(offscreen_width, offscreen_height, judged_degrees / scene::degrees_per_second);
     if (refused_step("to draw into it", result)) return;
     picture::Image image{};
-    if (const char* unread = read_back_framebuffer(framebuffer, offscreen_width, offscreen_height, pixels, &image)) {
+    if (const char* unread =
+            read_back_framebuffer(framebuffer, offscreen_width, offscreen_height, pixels, &image)) {
         conclude(result, unread, unjudged);
         return;
     }
