@@ -60,7 +60,7 @@ SampleFindings find_samples(const SampleAccumulator& samples, const Image& resol
         f.seen[i] = samples.seen[i];
     }
     f.resolve = compare_resolve(samples, resolve, precision.red);
-    f.left_distinct = distinct_left_halves(samples);
+    f.left_distinct = distinct_left_squares(samples);
     f.left_alike = f.left_distinct <= 1;
     f.level_samples = level_samples;
     return f;

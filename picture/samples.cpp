@@ -55,16 +55,27 @@ const DecodeTable& linear() {
     return table;
 }
 
-std::uint64_t fnv1a(std::uint64_t hash, std::uint8_t byte) {
-    return (hash ^ byte) * 0x100000001b3ULL;
+// FNV-1a taken a pixel at a time: its red, green and blue as one value.
+std::uint64_t fnv1a(std::uint64_t hash, const std::uint8_t* pixel) {
+    const std::uint32_t colour =
+        pixel[0] | static_cast<std::uint32_t>(pixel[1]) << 8 | static_cast<std::uint32_t>(pixel[2]) << 16;
+    return (hash ^ colour) * 0x100000001b3ULL;
 }
 
 constexpr std::uint64_t fnv_basis = 0xcbf29ce484222325ULL;
 
-// How many different signatures the samples not empty have.
-int distinct_signatures(const SampleAccumulator& samples, const std::uint64_t* signatures) {
+std::uint64_t signature_of(const Image& picture) {
+    std::uint64_t hash = fnv_basis;
+    const std::size_t count =
+        static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height);
+    for (std::size_t n = 0; n < count; ++n) hash = fnv1a(hash, picture.pixels + n * bytes_per_pixel);
+    return hash;
+}
+
+// How many different signatures the first count samples not empty have.
+int distinct_signatures(const SampleAccumulator& samples, const std::uint64_t* signatures, int count) {
     int distinct = 0;
-    for (int i = 0; i < samples.count; ++i) {
+    for (int i = 0; i < count; ++i) {
         if (samples.is_empty[i]) continue;
         bool seen_before = false;
         for (int j = 0; j < i && !seen_before; ++j)
@@ -81,6 +92,16 @@ PlacedSquare right_square(int width, int height, const Geometry& geometry, doubl
     const double unit = height / 2.0;
     return {width / 2.0 + geometry.square_offset * unit, height / 2.0, geometry.square_half_side * unit,
             degrees};
+}
+
+Box box_around(const PlacedSquare& square, int width, int height) {
+    const double a = square.degrees * pi / 180.0;
+    const double reach = square.half_side * (std::fabs(std::cos(a)) + std::fabs(std::sin(a))) + 2.0;
+    const int x0 = std::max(0, static_cast<int>(std::floor(square.centre_x - reach)));
+    const int x1 = std::min(width, static_cast<int>(std::ceil(square.centre_x + reach)));
+    const int y0 = std::max(0, static_cast<int>(std::floor(square.centre_y - reach)));
+    const int y1 = std::min(height, static_cast<int>(std::ceil(square.centre_y + reach)));
+    return {x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0)};
 }
 
 FittedPosition fit_sample_position(const Image& sample, const PlacedSquare& square) {
@@ -145,19 +166,26 @@ void start_samples(SampleAccumulator* samples, int width, int height, const Plac
     samples->width = width;
     samples->height = height;
     samples->square = square;
+    samples->right_box = box_around(square, width, height);
+    // The left square lies as far left of the middle as the right one lies right of it.
+    PlacedSquare left = square;
+    left.centre_x = width - square.centre_x;
+    samples->left_box = box_around(left, width, height);
     samples->count = 0;
+    samples->left_count = 0;
     samples->empty = 0;
-    const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    const std::size_t pixels = static_cast<std::size_t>(samples->right_box.width) *
+                               static_cast<std::size_t>(samples->right_box.height);
     samples->sum.assign(pixels, 0);
     samples->linear_sum.assign(pixels, 0.0f);
 }
 
-void add_sample(SampleAccumulator* samples, const Image& sample) {
+void add_sample(SampleAccumulator* samples, const Image& right) {
     if (samples->count >= max_samples) return;
     const int i = samples->count++;
-    const std::size_t bytes = static_cast<std::size_t>(sample.width * sample.height * bytes_per_pixel);
+    const std::size_t count = samples->sum.size();
     bool lit = false;
-    for (std::size_t b = 0; b < bytes && !lit; b += bytes_per_pixel) lit = sample.pixels[b] != 0;
+    for (std::size_t n = 0; n < count && !lit; ++n) lit = right.pixels[n * bytes_per_pixel] != 0;
     samples->is_empty[i] = !lit;
     samples->seen[i] = {false, {0, 0}};
     if (!lit) {
@@ -165,24 +193,23 @@ void add_sample(SampleAccumulator* samples, const Image& sample) {
         return;
     }
     const DecodeTable& table = linear();
-    std::uint64_t whole = fnv_basis;
-    std::uint64_t left = fnv_basis;
-    const int half = sample.width / 2;
-    std::size_t n = 0;
-    for (int y = 0; y < sample.height; ++y) {
-        for (int x = 0; x < sample.width; ++x, ++n) {
-            const std::uint8_t* p = sample.pixels + n * bytes_per_pixel;
-            for (int c = 0; c < 3; ++c) {
-                whole = fnv1a(whole, p[c]);
-                if (x < half) left = fnv1a(left, p[c]);
-            }
-            samples->sum[n] = static_cast<std::uint16_t>(samples->sum[n] + p[0]);
-            samples->linear_sum[n] += table.value[p[0]];
-        }
+    std::uint64_t hash = fnv_basis;
+    for (std::size_t n = 0; n < count; ++n) {
+        const std::uint8_t* p = right.pixels + n * bytes_per_pixel;
+        hash = fnv1a(hash, p);
+        samples->sum[n] = static_cast<std::uint16_t>(samples->sum[n] + p[0]);
+        samples->linear_sum[n] += table.value[p[0]];
     }
-    samples->signature[i] = whole;
-    samples->left_signature[i] = left;
-    samples->seen[i] = fit_sample_position(sample, samples->square);
+    samples->signature[i] = hash;
+    PlacedSquare in_box = samples->square;
+    in_box.centre_x -= samples->right_box.x;
+    in_box.centre_y -= samples->right_box.y;
+    samples->seen[i] = fit_sample_position(right, in_box);
+}
+
+void add_left_sample(SampleAccumulator* samples, const Image& left) {
+    if (samples->left_count >= max_samples) return;
+    samples->left_signature[samples->left_count++] = signature_of(left);
 }
 
 bool ResolveComparison::is_mean() const {
@@ -196,9 +223,12 @@ ResolveComparison compare_resolve(const SampleAccumulator& samples, const Image&
     ResolveComparison gamma{true, 0, 0.0};
     if (samples.count == samples.empty) return plain;
     const double n = samples.count - samples.empty;
-    const std::size_t pixels = samples.sum.size();
-    for (std::size_t i = 0; i < pixels; ++i) {
-        const double stored = resolve.pixels[i * bytes_per_pixel];
+    const Box& box = samples.right_box;
+    for (std::size_t i = 0; i < samples.sum.size(); ++i) {
+        const std::size_t x = static_cast<std::size_t>(box.x) + i % static_cast<std::size_t>(box.width);
+        const std::size_t y = static_cast<std::size_t>(box.y) + i / static_cast<std::size_t>(box.width);
+        const double stored =
+            resolve.pixels[(y * static_cast<std::size_t>(resolve.width) + x) * bytes_per_pixel];
         // Rounding or truncating to a stored value leaves at most one value's difference.
         const double by_value = std::fabs(stored - samples.sum[i] / n);
         const double by_light = std::fabs(stored - 255.0 * encode(samples.linear_sum[i] / n));
@@ -211,11 +241,11 @@ ResolveComparison compare_resolve(const SampleAccumulator& samples, const Image&
 }
 
 int distinct_samples(const SampleAccumulator& samples) {
-    return distinct_signatures(samples, samples.signature);
+    return distinct_signatures(samples, samples.signature, samples.count);
 }
 
-int distinct_left_halves(const SampleAccumulator& samples) {
-    return distinct_signatures(samples, samples.left_signature);
+int distinct_left_squares(const SampleAccumulator& samples) {
+    return distinct_signatures(samples, samples.left_signature, std::min(samples.count, samples.left_count));
 }
 
 }  // namespace jaggo::picture

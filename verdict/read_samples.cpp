@@ -2,6 +2,7 @@
 // into a single-sampled target, read back and fed to the analysis.
 #include "verdict/read_samples.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "gl_loader/gl.h"
@@ -21,15 +22,16 @@ constexpr const GLchar* vertex_text =
     "    gl_Position = vec4(float((gl_VertexID & 1) * 4 - 1), float((gl_VertexID & 2) * 2 - 1), 0.0, 1.0);\n"
     "}\n";
 
-// The one sample of each texel that the uniform names.
+// The one sample that the uniform names of each texel, from the box of the texture at origin.
 constexpr const GLchar* fragment_text =
     "#version 150\n"
     "uniform sampler2DMS picture;\n"
     "uniform int sample_index;\n"
+    "uniform ivec2 origin;\n"
     "out vec4 colour;\n"
     "void main()\n"
     "{\n"
-    "    colour = texelFetch(picture, ivec2(gl_FragCoord.xy), sample_index);\n"
+    "    colour = texelFetch(picture, origin + ivec2(gl_FragCoord.xy), sample_index);\n"
     "}\n";
 
 const char* first_missing() {
@@ -138,41 +140,58 @@ ColourFormat colour_format(GLuint framebuffer) {
     return {copy, GL_RGBA8, false};
 }
 
-// A multisampled texture of that count and format at the source's size; 0 samples where the
-// driver made no storage. Returns the error the driver answered with.
-GLenum make_texture(GLuint texture, int count, GLenum format, const SampleSource& source, GLint* granted) {
+// A multisampled texture of that count and format, of width x height; 0 samples where the driver
+// made no storage. Returns the error the driver answered with.
+GLenum make_texture(GLuint texture, int count, GLenum format, int width, int height, GLint* granted) {
     glBindTexture(GL_TEXTURE_2D_MULTISAMPLE, texture);
-    glTexImage2DMultisample(GL_TEXTURE_2D_MULTISAMPLE, count, format, source.width, source.height, GL_TRUE);
+    glTexImage2DMultisample(GL_TEXTURE_2D_MULTISAMPLE, count, format, width, height, GL_TRUE);
     const GLenum error = glGetError();
-    GLint width = 0;
+    GLint made_width = 0;
     *granted = 0;
     if (error == GL_NO_ERROR) {
-        glGetTexLevelParameteriv(GL_TEXTURE_2D_MULTISAMPLE, 0, GL_TEXTURE_WIDTH, &width);
-        if (width > 0) glGetTexLevelParameteriv(GL_TEXTURE_2D_MULTISAMPLE, 0, GL_TEXTURE_SAMPLES, granted);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D_MULTISAMPLE, 0, GL_TEXTURE_WIDTH, &made_width);
+        if (made_width > 0)
+            glGetTexLevelParameteriv(GL_TEXTURE_2D_MULTISAMPLE, 0, GL_TEXTURE_SAMPLES, granted);
     }
     return error;
 }
 
-// The source's colour buffer copied into the texture through the copy framebuffer. Returns the
-// error the driver answered with; incomplete is set where the framebuffer with it was incomplete.
-GLenum copy_into(GLuint texture, const SampleSource& source, GLuint copy_framebuffer, GLenum* incomplete) {
+// Where the squares' boxes lie: in the frame, and side by side in the texture they are copied into,
+// the right one at its left edge and the left one from left_x.
+struct Boxes {
+    picture::Box right, left;
+    int left_x;         // in the texture
+    int width, height;  // the texture's
+};
+
+// The squares' boxes of the source's colour buffer copied into the texture, side by side, through the
+// copy framebuffer: a copy between multisampled buffers needs rectangles of the same size only.
+// Both are copied before any sample is read, as a copy after a draw that reads the texture can take
+// a driver much longer. Returns the error the driver answered with; incomplete is set where the
+// framebuffer with it was incomplete.
+GLenum copy_into(GLuint texture, const SampleSource& source, const Boxes& boxes, GLuint copy_framebuffer,
+                 GLenum* incomplete) {
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, copy_framebuffer);
     glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D_MULTISAMPLE, texture, 0);
     *incomplete = glCheckFramebufferStatus(GL_DRAW_FRAMEBUFFER);
-    if (*incomplete == GL_FRAMEBUFFER_COMPLETE) {
-        *incomplete = 0;
-        glBindFramebuffer(GL_READ_FRAMEBUFFER, source.framebuffer);
-        glBlitFramebuffer(0, 0, source.width, source.height, 0, 0, source.width, source.height,
-                          GL_COLOR_BUFFER_BIT, GL_NEAREST);
-    }
+    if (*incomplete != GL_FRAMEBUFFER_COMPLETE) return glGetError();
+    *incomplete = 0;
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, source.framebuffer);
+    const picture::Box& r = boxes.right;
+    glBlitFramebuffer(r.x, r.y, r.x + r.width, r.y + r.height, 0, 0, r.width, r.height, GL_COLOR_BUFFER_BIT,
+                      GL_NEAREST);
+    if (const GLenum error = glGetError(); error != GL_NO_ERROR) return error;
+    const picture::Box& l = boxes.left;
+    glBlitFramebuffer(l.x, l.y, l.x + l.width, l.y + l.height, boxes.left_x, 0, boxes.left_x + l.width,
+                      l.height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
     return glGetError();
 }
 
-// Copies the source's colour buffer into a texture of its reported count; where that copy is
-// refused, tries the other counts a texture may have and names in *copies_at the one that takes it.
-// Returns why not, or nullptr with *texture holding the samples and *count their number.
-const char* copy_colour_buffer(const SampleSource& source, Objects* o, GLuint* texture, int* count,
-                               int* copies_at, ColourFormat* format, Why* why) {
+// Copies the boxes of the source's colour buffer into a texture of its reported count; where that
+// copy is refused, tries the other counts a texture may have and names in *copies_at the one that
+// takes it. Returns why not, or nullptr with *texture holding the samples and *count their number.
+const char* copy_colour_buffer(const SampleSource& source, const Boxes& boxes, Objects* o, GLuint* texture,
+                               int* count, int* copies_at, ColourFormat* format, Why* why) {
     *format = colour_format(source.framebuffer);
     GLint max_texture_samples = 0;
     glGetIntegerv(GL_MAX_COLOR_TEXTURE_SAMPLES, &max_texture_samples);
@@ -186,12 +205,13 @@ const char* copy_colour_buffer(const SampleSource& source, Objects* o, GLuint* t
     glGenTextures(2, o->copies);
     glGenFramebuffers(1, &o->copy_framebuffer);
     GLint granted = 0;
-    GLenum error = make_texture(o->copies[0], source.reported, format->copy, source, &granted);
+    GLenum error =
+        make_texture(o->copies[0], source.reported, format->copy, boxes.width, boxes.height, &granted);
     if (error != GL_NO_ERROR)
         return why->say("the driver refused a multisampled texture to copy the samples into", error);
     if (granted == 0) return "the driver made no storage for a multisampled texture to copy the samples into";
     GLenum incomplete = 0;
-    error = copy_into(o->copies[0], source, o->copy_framebuffer, &incomplete);
+    error = copy_into(o->copies[0], source, boxes, o->copy_framebuffer, &incomplete);
     if (incomplete != 0) {
         std::snprintf(why->text, sizeof why->text,
                       "the framebuffer with a multisampled texture is incomplete (status 0x%04X)",
@@ -212,11 +232,12 @@ const char* copy_colour_buffer(const SampleSource& source, Objects* o, GLuint* t
             glDeleteTextures(1, &o->copies[1]);
             glGenTextures(1, &o->copies[1]);
             GLint other_granted = 0;
-            if (make_texture(o->copies[1], other, format->copy, source, &other_granted) != GL_NO_ERROR ||
+            if (make_texture(o->copies[1], other, format->copy, boxes.width, boxes.height, &other_granted) !=
+                    GL_NO_ERROR ||
                 other_granted != other) {
                 continue;
             }
-            if (copy_into(o->copies[1], source, o->copy_framebuffer, &incomplete) == GL_NO_ERROR &&
+            if (copy_into(o->copies[1], source, boxes, o->copy_framebuffer, &incomplete) == GL_NO_ERROR &&
                 incomplete == 0) {
                 *texture = o->copies[1];
                 *count = other;
@@ -238,7 +259,7 @@ bool compile(GLuint* shader, GLenum type, const GLchar* text) {
 }
 
 // The program that draws one sample's picture; nullptr, or why not.
-const char* build_program(Objects* o, GLint* sample_location) {
+const char* build_program(Objects* o, GLint* sample_location, GLint* origin_location) {
     const bool compiled = compile(&o->vertex_shader, GL_VERTEX_SHADER, vertex_text) &&
                           compile(&o->fragment_shader, GL_FRAGMENT_SHADER, fragment_text);
     if (!compiled) return "the driver did not compile the shader that reads one sample (GLSL 1.50)";
@@ -252,17 +273,18 @@ const char* build_program(Objects* o, GLint* sample_location) {
     glUseProgram(o->program);
     glUniform1i(glGetUniformLocation(o->program, "picture"), 0);
     *sample_location = glGetUniformLocation(o->program, "sample_index");
+    *origin_location = glGetUniformLocation(o->program, "origin");
     return nullptr;
 }
 
-// Draws and reads each sample into the second picture of pixels, and feeds it to the analysis.
-const char* read_each(const SampleSource& source, GLuint texture, int count, const ColourFormat& format,
-                      Objects* o, Pixels* pixels, picture::SampleAccumulator* samples, Why* why) {
-    GLint sample_location = -1;
-    if (const char* failed = build_program(o, &sample_location)) return failed;
+// The program and the single-sampled target, of width x height, that each sample is drawn into,
+// bound; nullptr, or why not.
+const char* prepare_target(int width, int height, const ColourFormat& format, Objects* o,
+                           GLint* sample_location, GLint* origin_location, Why* why) {
+    if (const char* failed = build_program(o, sample_location, origin_location)) return failed;
     glGenRenderbuffers(1, &o->target);
     glBindRenderbuffer(GL_RENDERBUFFER, o->target);
-    glRenderbufferStorage(GL_RENDERBUFFER, format.target, source.width, source.height);
+    glRenderbufferStorage(GL_RENDERBUFFER, format.target, width, height);
     glGenFramebuffers(1, &o->target_framebuffer);
     glBindFramebuffer(GL_FRAMEBUFFER, o->target_framebuffer);
     glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, o->target);
@@ -276,17 +298,32 @@ const char* read_each(const SampleSource& source, GLuint texture, int count, con
     } else {
         glDisable(GL_FRAMEBUFFER_SRGB);
     }
+    return nullptr;
+}
+
+// Draws each of count samples of a box of the texture, from origin, into the target, reads it into
+// the second picture of pixels and feeds it to the analysis: as the right box's or the left's.
+const char* read_box(GLuint texture, int count, const picture::Box& box, int origin_x, int origin_y,
+                     bool left, const SampleSource& source, const Objects& o, GLint sample_location,
+                     GLint origin_location, Pixels* pixels, picture::SampleAccumulator* samples, Why* why) {
+    glBindFramebuffer(GL_FRAMEBUFFER, o.target_framebuffer);
     glBindTexture(GL_TEXTURE_2D_MULTISAMPLE, texture);
-    glViewport(0, 0, source.width, source.height);
+    glViewport(0, 0, box.width, box.height);
+    glUniform2i(origin_location, origin_x, origin_y);
     std::uint8_t* picture = pixels->data() + picture_bytes(source.width, source.height);
     for (int i = 0; i < count; ++i) {
         glUniform1i(sample_location, i);
         glDrawArrays(GL_TRIANGLES, 0, 3);
-        glReadPixels(0, 0, source.width, source.height, GL_RGBA, GL_UNSIGNED_BYTE, picture);
+        glReadPixels(0, 0, box.width, box.height, GL_RGBA, GL_UNSIGNED_BYTE, picture);
         if (const GLenum error = glGetError(); error != GL_NO_ERROR) {
             return why->say("the driver refused to draw or read one sample's picture", error);
         }
-        picture::add_sample(samples, {picture, source.width, source.height});
+        const picture::Image image{picture, box.width, box.height};
+        if (left) {
+            picture::add_left_sample(samples, image);
+        } else {
+            picture::add_sample(samples, image);
+        }
     }
     return nullptr;
 }
@@ -336,14 +373,36 @@ picture::SampleFindings read_samples(const SampleSource& source, double degrees,
         ColourFormat format{GL_RGBA8, GL_RGBA8, false};
         picture::SamplePosition at[picture::max_samples];
         bool positions = reported_positions(source, source.reported, at);
-        if (texture == 0)
-            failed = copy_colour_buffer(source, &objects, &texture, &count, &copies_at, &format, &why);
+        // Only the squares' boxes are read, each sample's right box and then its left one, through a
+        // target of a box's size.
         picture::SampleAccumulator samples;
+        picture::start_samples(&samples, source.width, source.height,
+                               picture::right_square(source.width, source.height, scene_geometry, degrees));
+        Boxes boxes{samples.right_box, samples.left_box, 0, 0, 0};
+        const int width = std::max(boxes.right.width, boxes.left.width);
+        const int height = std::max(boxes.right.height, boxes.left.height);
+        boxes.left_x = width;
+        boxes.width = 2 * width;
+        boxes.height = height;
+        // A texture of the object's own is read where its boxes lie.
+        int right_x = boxes.right.x, right_y = boxes.right.y, left_x = boxes.left.x, left_y = boxes.left.y;
+        if (texture == 0) {
+            failed = copy_colour_buffer(source, boxes, &objects, &texture, &count, &copies_at, &format, &why);
+            right_x = right_y = left_y = 0;
+            left_x = boxes.left_x;
+        }
+        GLint sample_location = -1;
+        GLint origin_location = -1;
+        if (failed == nullptr)
+            failed =
+                prepare_target(width, height, format, &objects, &sample_location, &origin_location, &why);
         if (failed == nullptr) {
-            picture::start_samples(
-                &samples, source.width, source.height,
-                picture::right_square(source.width, source.height, scene_geometry, degrees));
-            failed = read_each(source, texture, count, format, &objects, pixels, &samples, &why);
+            failed = read_box(texture, count, boxes.right, right_x, right_y, false, source, objects,
+                              sample_location, origin_location, pixels, &samples, &why);
+        }
+        if (failed == nullptr) {
+            failed = read_box(texture, count, boxes.left, left_x, left_y, true, source, objects,
+                              sample_location, origin_location, pixels, &samples, &why);
         }
         if (failed == nullptr) {
             const picture::Image resolve{pixels->data(), source.width, source.height};

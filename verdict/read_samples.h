@@ -21,6 +21,7 @@
     X(glDeleteTextures)                      \
     X(glActiveTexture)                       \
     X(glUniform1i)                           \
+    X(glUniform2i)                           \
     X(glIsEnabled)                           \
     X(glDetachShader)                        \
     X(glDeleteShader)                        \

@@ -62,6 +62,28 @@ Picture sample_picture(SamplePosition at, SamplePosition left_at = {0.5, 0.5}) {
     return picture;
 }
 
+// What a box of the picture holds, rows bottom to top, as the reading reads it.
+Picture crop(const Picture& picture, const Box& box) {
+    Picture part;
+    for (int y = box.y; y < box.y + box.height; ++y) {
+        const auto row = picture.begin() + (y * width + box.x) * 4;
+        part.insert(part.end(), row, row + box.width * 4);
+    }
+    return part;
+}
+
+// Feeds each picture's right box, then each one's left box, as the reading does.
+void feed_pictures(SampleAccumulator* samples, const std::vector<Picture>& pictures) {
+    for (const Picture& picture : pictures) {
+        const Picture part = crop(picture, samples->right_box);
+        add_sample(samples, {part.data(), samples->right_box.width, samples->right_box.height});
+    }
+    for (const Picture& picture : pictures) {
+        const Picture part = crop(picture, samples->left_box);
+        add_left_sample(samples, {part.data(), samples->left_box.width, samples->left_box.height});
+    }
+}
+
 struct Fed {
     SampleAccumulator samples;
     std::vector<Picture> pictures;
@@ -69,10 +91,8 @@ struct Fed {
 
 void feed(Fed* fed, const std::vector<SamplePosition>& at) {
     start_samples(&fed->samples, width, height, right_square(width, height, geometry, degrees));
-    for (const SamplePosition& p : at) {
-        fed->pictures.push_back(sample_picture(p));
-        add_sample(&fed->samples, {fed->pictures.back().data(), width, height});
-    }
+    for (const SamplePosition& p : at) fed->pictures.push_back(sample_picture(p));
+    feed_pictures(&fed->samples, fed->pictures);
 }
 
 // The mean of the pictures, each pixel's red, as a stored value: the plain mean rounded, or the
@@ -133,10 +153,11 @@ TEST(Samples, SamplesWithTheSamePictureCountOnce) {
     // Samples read past what a buffer stores come back black: they hold no picture, and the four
     // that do are still the resolve's whole mean.
     Fed padded;
-    feed(&padded, four);
-    const Picture black(padded.pictures[0].size(), 0);
-    for (int i = 0; i < 4; ++i) add_sample(&padded.samples, {black.data(), width, height});
+    start_samples(&padded.samples, width, height, right_square(width, height, geometry, degrees));
+    for (const SamplePosition& p : four) padded.pictures.push_back(sample_picture(p));
     const Picture mean = mean_of(padded.pictures, false);
+    padded.pictures.insert(padded.pictures.end(), 4, Picture(padded.pictures[0].size(), 0));
+    feed_pictures(&padded.samples, padded.pictures);
     const SampleFindings p = find_samples(padded.samples, {mean.data(), width, height}, 8, nullptr, 4);
     EXPECT_EQ(p.distinct, 4);
     EXPECT_TRUE(p.resolve.is_mean());
@@ -177,11 +198,9 @@ TEST(Samples, TheLeftSquaresSamplesDifferWhereMultisamplingIsForcedOnIt) {
     SampleAccumulator samples;
     start_samples(&samples, width, height, right_square(width, height, geometry, degrees));
     std::vector<Picture> pictures;
-    for (const SamplePosition& p : four) {
-        pictures.push_back(sample_picture(p, p));  // the left square seen at each sample too
-        add_sample(&samples, {pictures.back().data(), width, height});
-    }
-    EXPECT_EQ(distinct_left_halves(samples), 4);
+    for (const SamplePosition& p : four) pictures.push_back(sample_picture(p, p));  // the left square too
+    feed_pictures(&samples, pictures);
+    EXPECT_EQ(distinct_left_squares(samples), 4);
 }
 
 }  // namespace
