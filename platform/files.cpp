@@ -20,6 +20,7 @@ extern "C" int __cdecl __wgetmainargs(int* argc, wchar_t*** argv, wchar_t*** env
 #else
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <unistd.h>
 #endif
 
 namespace jaggo {
@@ -160,6 +161,15 @@ void remove_file(const std::string& path) {
 #else
     std::remove(path.c_str());
 #endif
+}
+
+std::string temporary_beside(const std::string& path) {
+#if defined(_WIN32)
+    const unsigned long process = GetCurrentProcessId();
+#else
+    const unsigned long process = static_cast<unsigned long>(getpid());
+#endif
+    return path + "." + std::to_string(process) + ".tmp";
 }
 
 }  // namespace jaggo

@@ -34,6 +34,10 @@ bool close_written(std::FILE* file, char* why_not, std::size_t size);
 // MoveFileExW on Windows, where rename does not replace). Otherwise false, and why into why_not.
 bool replace_file(const std::string& from, const std::string& to, char* why_not, std::size_t size);
 
+// The name to write the file at path under before moving it there: beside it, and this process's
+// own, so that runs writing into one folder at once never write into each other's file.
+std::string temporary_beside(const std::string& path);
+
 // Removes the file, if it is there.
 void remove_file(const std::string& path);
 

@@ -100,8 +100,8 @@ void draw_tile(const picture::Image& image, const picture::Square& square,
     }
 }
 
-// Writes the picture under a temporary name in the folder, then moves it to name: the folder keeps
-// the path, or on failure the first reason. True when written.
+// Writes the picture under a temporary name of this run's in the folder, then moves it to name: the
+// folder keeps the path, or on failure the first reason. True when written.
 bool write_file(PictureFolder* folder, const char* name, const std::vector<std::uint8_t>& rgb, int width,
                 int height, std::vector<std::string>* files) {
     char why[300] = "";
@@ -112,7 +112,7 @@ bool write_file(PictureFolder* folder, const char* name, const std::vector<std::
     }
     if (folder->state == PictureFolder::unusable) return false;
     const std::string path = path_in_folder(folder->path, name);
-    const std::string temporary = path + ".tmp";
+    const std::string temporary = temporary_beside(path);
     bool written = false;
     if (std::FILE* file = open_for_writing(temporary, why, sizeof why)) {
         const bool encoded = write_png(file, rgb.data(), width, height);

@@ -9,6 +9,7 @@ import re
 import tempfile
 import unittest
 
+from harness import layout
 from harness import png
 from harness import xsession as xs
 
@@ -169,6 +170,19 @@ class Pictures(xs.OnXvfb):
                          % (folder, failed, os.strerror(errno.EISDIR)))
         self.assertEqual(sorted(os.listdir(folder)), sorted(os.path.basename(p) for p in written + [failed]))
         self.assertEqual(png.read(written[0])[:2], png.read(written[-1])[:2])
+
+    def test_a_file_being_written_into_the_folder_by_another_run_is_left_alone(self):
+        folder = os.path.join(self.tmp.name, "pictures")
+        os.makedirs(folder)
+        theirs = os.path.join(folder, "window-4.png.tmp")  # the other run's picture, half written
+        with open(theirs, "wb") as f:
+            f.write(b"\x89PNG half")
+        status, out, err = verdict(self.display, "-q", "-p", folder)
+        self.assertEqual((status, err), (0, ""))
+        with open(theirs, "rb") as f:
+            self.assertEqual(f.read(), b"\x89PNG half")
+        self.assertEqual(png.read(os.path.join(folder, "window-4.png"))[:2], tuple(layout.WINDOW_SIZE))
+        self.assertEqual([name for name in os.listdir(folder) if name.endswith(".tmp")], ["window-4.png.tmp"])
 
 
 if __name__ == "__main__":
