@@ -131,6 +131,10 @@ FittedPosition fit_sample_position(const Image& sample, const PlacedSquare& squa
                 bound[k] =
                     square.half_side - e.nx[k] * (x - square.centre_x) - e.ny[k] * (y - square.centre_y);
             }
+            const double lowest = std::min({bound[0], bound[1], bound[2], bound[3]});
+            // The bounds start within sqrt(2) of 0: a lit pixel 1.5 inside every edge lowers none, and
+            // an unlit one 1.5 outside an edge raises none (it is outside that edge for the others).
+            if (lit ? lowest >= 1.5 : lowest < -1.5) continue;
             for (int k = 0; k < 4; ++k) {
                 if (lit) {
                     if (bound[k] < high[k]) {

@@ -311,12 +311,18 @@ const char* read_box(GLuint texture, int count, const picture::Box& box, int ori
     glViewport(0, 0, box.width, box.height);
     glUniform2i(origin_location, origin_x, origin_y);
     std::uint8_t* picture = pixels->data() + picture_bytes(source.width, source.height);
+    glUniform1i(sample_location, 0);
+    glDrawArrays(GL_TRIANGLES, 0, 3);
     for (int i = 0; i < count; ++i) {
-        glUniform1i(sample_location, i);
-        glDrawArrays(GL_TRIANGLES, 0, 3);
         glReadPixels(0, 0, box.width, box.height, GL_RGBA, GL_UNSIGNED_BYTE, picture);
         if (const GLenum error = glGetError(); error != GL_NO_ERROR) {
             return why->say("the driver refused to draw or read one sample's picture", error);
+        }
+        // The next sample is drawn while this one is analysed.
+        if (i + 1 < count) {
+            glUniform1i(sample_location, i + 1);
+            glDrawArrays(GL_TRIANGLES, 0, 3);
+            glFlush();
         }
         const picture::Image image{picture, box.width, box.height};
         if (left) {

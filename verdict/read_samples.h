@@ -22,6 +22,7 @@
     X(glActiveTexture)                       \
     X(glUniform1i)                           \
     X(glUniform2i)                           \
+    X(glFlush)                               \
     X(glIsEnabled)                           \
     X(glDetachShader)                        \
     X(glDeleteShader)                        \
