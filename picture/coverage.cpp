@@ -108,6 +108,11 @@ void grey_levels(const Image& image, int x0, int x1, Histogram* levels, const Pr
         const std::uint8_t* row = image.pixels + static_cast<long>(y) * image.width * bytes_per_pixel;
         for (int x = x0; x < x1; ++x) {
             const std::uint8_t* p = row + x * bytes_per_pixel;
+            if (fewest == 8) {
+                // At 8 bits a channel a share is the same where the values are, and the level is the value.
+                if (p[0] == p[1] && p[1] == p[2]) ++levels->count[p[0]];
+                continue;
+            }
             const int v[3] = {stored_value(p[0], bits[0]), stored_value(p[1], bits[1]),
                               stored_value(p[2], bits[2])};
             if (same_share(v[0], bits[0], v[1], bits[1]) && same_share(v[1], bits[1], v[2], bits[2]) &&
