@@ -222,6 +222,20 @@ bool write_samples_picture(PictureFolder* folder, const std::string& name,
                       samples_picture_side, files);
 }
 
+// The pictures of a frame judged: as drawn, its edges and, where they were read, its samples. True
+// when all were written.
+bool write_frame_pictures(PictureFolder* folder, const std::string& name, const picture::Image& image,
+                          const picture::Judgement& judged, const picture::SampleFindings& samples,
+                          std::vector<std::string>* files) {
+    bool all = write_file(folder, (name + ".png").c_str(), rgb_top_first(image, true), image.width,
+                          image.height, files);
+    int width = 0;
+    int height = 0;
+    const std::vector<std::uint8_t> edges = edges_picture(image, judged, &width, &height);
+    all = write_file(folder, (name + "-edges.png").c_str(), edges, width, height, files) && all;
+    return write_samples_picture(folder, name, samples, files) && all;
+}
+
 }  // namespace
 
 void write_window_pictures(const Pixels& pixels, PictureFolder* folder, WindowResult* result) {
@@ -229,13 +243,7 @@ void write_window_pictures(const Pixels& pixels, PictureFolder* folder, WindowRe
     if (!result->pictured || result->width <= 0 || result->height <= 0) return;
     const picture::Image drawn{pixels.data(), result->width, result->height};
     const std::string name = "window-" + std::to_string(result->asked);
-    bool all = write_file(folder, (name + ".png").c_str(), rgb_top_first(drawn, true), drawn.width,
-                          drawn.height, &*result->pictures);
-    int width = 0;
-    int height = 0;
-    const std::vector<std::uint8_t> edges = edges_picture(drawn, result->judged, &width, &height);
-    all = write_file(folder, (name + "-edges.png").c_str(), edges, width, height, &*result->pictures) && all;
-    all = write_samples_picture(folder, name, result->samples, &*result->pictures) && all;
+    bool all = write_frame_pictures(folder, name, drawn, result->judged, result->samples, &*result->pictures);
     if (result->shown_read) {
         const picture::Image shown{pixels.data() + picture_bytes(drawn.width, drawn.height), drawn.width,
                                    drawn.height};
@@ -249,14 +257,8 @@ void write_window_pictures(const Pixels& pixels, PictureFolder* folder, WindowRe
 void write_object_pictures(const picture::Image& image, PictureFolder* folder, OffscreenResult* result) {
     if (!result->pictures) result->pictures.emplace();
     const std::string name = std::string(kind_name(result->kind)) + "-" + std::to_string(result->asked);
-    bool all = write_file(folder, (name + ".png").c_str(), rgb_top_first(image, true), image.width,
-                          image.height, &*result->pictures);
-    int width = 0;
-    int height = 0;
-    const std::vector<std::uint8_t> edges = edges_picture(image, result->judged, &width, &height);
-    all = write_file(folder, (name + "-edges.png").c_str(), edges, width, height, &*result->pictures) && all;
-    all = write_samples_picture(folder, name, result->samples, &*result->pictures) && all;
-    if (!all) result->status = graver(result->status, failed);
+    if (!write_frame_pictures(folder, name, image, result->judged, result->samples, &*result->pictures))
+        result->status = graver(result->status, failed);
 }
 
 void report_pictures(const PictureFolder& folder, bool lines) {
