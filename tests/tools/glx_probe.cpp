@@ -48,31 +48,56 @@ int list_configs(Display* dpy) {
     return 0;
 }
 
-// "strings ID": a context on that configuration, and what it reports.
-int report_strings(Display* dpy, int wanted) {
+// A context made current on a small pbuffer of one configuration.
+struct Current {
+    GLXFBConfig* configs = nullptr;
+    GLXContext context = nullptr;
+    GLXPbuffer pbuffer = 0;
+};
+
+// What make_current_on takes for the first configuration the server lists, whatever its number.
+constexpr int first_configuration = -1;
+
+// Makes a context current on the configuration numbered wanted: 0, or the probe's status when there
+// is no such configuration (2) or no context on it (3).
+int make_current_on(Display* dpy, int wanted, Current* current) {
     int count = 0;
-    GLXFBConfig* configs = glXGetFBConfigs(dpy, DefaultScreen(dpy), &count);
+    current->configs = glXGetFBConfigs(dpy, DefaultScreen(dpy), &count);
     GLXFBConfig config = nullptr;
     for (int i = 0; i < count && config == nullptr; ++i) {
         int id = 0;
-        glXGetFBConfigAttrib(dpy, configs[i], GLX_FBCONFIG_ID, &id);
-        if (id == wanted) config = configs[i];
+        glXGetFBConfigAttrib(dpy, current->configs[i], GLX_FBCONFIG_ID, &id);
+        if (wanted == first_configuration || id == wanted) config = current->configs[i];
     }
     if (config == nullptr) return 2;
-    GLXContext ctx = glXCreateNewContext(dpy, config, GLX_RGBA_TYPE, nullptr, True);
+    current->context = glXCreateNewContext(dpy, config, GLX_RGBA_TYPE, nullptr, True);
     const int pattrs[] = {GLX_PBUFFER_WIDTH, 16, GLX_PBUFFER_HEIGHT, 16, None};
-    GLXPbuffer pbuffer = glXCreatePbuffer(dpy, config, pattrs);
-    if (ctx == nullptr || !glXMakeContextCurrent(dpy, pbuffer, pbuffer, ctx)) return 3;
+    current->pbuffer = glXCreatePbuffer(dpy, config, pattrs);
+    if (current->context == nullptr ||
+        !glXMakeContextCurrent(dpy, current->pbuffer, current->pbuffer, current->context)) {
+        return 3;
+    }
+    return 0;
+}
+
+void release(Display* dpy, const Current& current) {
+    glXMakeContextCurrent(dpy, None, None, nullptr);
+    glXDestroyContext(dpy, current.context);
+    glXDestroyPbuffer(dpy, current.pbuffer);
+    XFree(current.configs);
+}
+
+// "strings ID": a context on that configuration, and what it reports.
+int report_strings(Display* dpy, int wanted) {
+    Current current;
+    if (const int failed = make_current_on(dpy, wanted, &current)) return failed;
     GLint major = 0, minor = 0;
     glGetIntegerv(GL_MAJOR_VERSION, &major);
     glGetIntegerv(GL_MINOR_VERSION, &minor);
     std::printf("vendor=%s\nrenderer=%s\nversion=%s\nglsl=%s\nmajor=%d\nminor=%d\nextensions=%s\n",
                 text(GL_VENDOR), text(GL_RENDERER), text(GL_VERSION), text(GL_SHADING_LANGUAGE_VERSION),
                 major, minor, text(GL_EXTENSIONS));
-    glXMakeContextCurrent(dpy, None, None, nullptr);
-    glXDestroyContext(dpy, ctx);
-    glXDestroyPbuffer(dpy, pbuffer);
-    XFree(configs);
+    release(dpy, current);
     return 0;
 }
 
@@ -119,13 +144,8 @@ Fn proc(const char* name) {
 // textures of 1 up to one past their maximum samples, what each request is granted: lines
 // "renderbuffer max 4", then "renderbuffer 2 4" (asked 2, granted 4) or "renderbuffer 5 refused".
 int offscreen(Display* dpy) {
-    int count = 0;
-    GLXFBConfig* configs = glXGetFBConfigs(dpy, DefaultScreen(dpy), &count);
-    if (count < 1) return 2;
-    GLXContext ctx = glXCreateNewContext(dpy, configs[0], GLX_RGBA_TYPE, nullptr, True);
-    const int pattrs[] = {GLX_PBUFFER_WIDTH, 16, GLX_PBUFFER_HEIGHT, 16, None};
-    GLXPbuffer pbuffer = glXCreatePbuffer(dpy, configs[0], pattrs);
-    if (ctx == nullptr || !glXMakeContextCurrent(dpy, pbuffer, pbuffer, ctx)) return 3;
+    Current current;
+    if (const int failed = make_current_on(dpy, first_configuration, &current)) return failed;
     using Gen = void (*)(GLsizei, GLuint*);
     const auto gen_renderbuffers = proc<Gen>("glGenRenderbuffers");
     const auto bind_renderbuffer = proc<void (*)(GLenum, GLuint)>("glBindRenderbuffer");
@@ -168,10 +188,7 @@ int offscreen(Display* dpy) {
             }
         }
     }
-    glXMakeContextCurrent(dpy, None, None, nullptr);
-    glXDestroyContext(dpy, ctx);
-    glXDestroyPbuffer(dpy, pbuffer);
-    XFree(configs);
+    release(dpy, current);
     return 0;
 }
 
@@ -180,19 +197,8 @@ int offscreen(Display* dpy) {
 // framebuffer object with a multisampled RGBA8 renderbuffer ("renderbuffer ASKED X Y") and one with
 // a multisampled texture ("texture ASKED X Y"), for each count asked from 1 to the kind's maximum.
 int positions(Display* dpy, int wanted) {
-    int count = 0;
-    GLXFBConfig* configs = glXGetFBConfigs(dpy, DefaultScreen(dpy), &count);
-    GLXFBConfig config = nullptr;
-    for (int i = 0; i < count && config == nullptr; ++i) {
-        int id = 0;
-        glXGetFBConfigAttrib(dpy, configs[i], GLX_FBCONFIG_ID, &id);
-        if (id == wanted) config = configs[i];
-    }
-    if (config == nullptr) return 2;
-    GLXContext ctx = glXCreateNewContext(dpy, config, GLX_RGBA_TYPE, nullptr, True);
-    const int pattrs[] = {GLX_PBUFFER_WIDTH, 16, GLX_PBUFFER_HEIGHT, 16, None};
-    GLXPbuffer pbuffer = glXCreatePbuffer(dpy, config, pattrs);
-    if (ctx == nullptr || !glXMakeContextCurrent(dpy, pbuffer, pbuffer, ctx)) return 3;
+    Current current;
+    if (const int failed = make_current_on(dpy, wanted, &current)) return failed;
     const auto get_multisample = proc<void (*)(GLenum, GLuint, GLfloat*)>("glGetMultisamplefv");
     const auto gen_framebuffers = proc<void (*)(GLsizei, GLuint*)>("glGenFramebuffers");
     const auto bind_framebuffer = proc<void (*)(GLenum, GLuint)>("glBindFramebuffer");
@@ -247,10 +253,7 @@ int positions(Display* dpy, int wanted) {
             bind_framebuffer(probe_framebuffer, 0);
         }
     }
-    glXMakeContextCurrent(dpy, None, None, nullptr);
-    glXDestroyContext(dpy, ctx);
-    glXDestroyPbuffer(dpy, pbuffer);
-    XFree(configs);
+    release(dpy, current);
     return 0;
 }
 
