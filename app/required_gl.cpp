@@ -7,10 +7,7 @@
 namespace jaggo {
 
 const char* first_missing_entry_point() {
-#define JAGGO_RETURN_IF_MISSING(name) \
-    if (gl::name == nullptr) return #name;
     JAGGO_REQUIRED_GL(JAGGO_RETURN_IF_MISSING)
-#undef JAGGO_RETURN_IF_MISSING
     return nullptr;
 }
 

@@ -29,6 +29,13 @@ namespace jaggo::gl {
 JAGGO_GL_COMMANDS(JAGGO_GL_DECLARE)
 #undef JAGGO_GL_DECLARE
 
+// For an X-macro list of entry points, in a function that checks them: LIST(JAGGO_RETURN_IF_MISSING)
+// returns the OpenGL name of the first one still null, LIST(JAGGO_FALSE_IF_MISSING) returns false.
+#define JAGGO_RETURN_IF_MISSING(name) \
+    if (::jaggo::gl::name == nullptr) return #name;
+#define JAGGO_FALSE_IF_MISSING(name) \
+    if (::jaggo::gl::name == nullptr) return false;
+
 // 1 when the current context provides that version or extension.
 extern std::int32_t gl_version_1_0, gl_version_1_1, gl_version_1_2, gl_version_1_3, gl_version_1_4,
     gl_version_1_5, gl_version_2_0, gl_version_2_1, gl_version_3_0, gl_version_3_1, gl_version_3_2,

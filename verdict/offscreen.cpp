@@ -22,9 +22,6 @@ using namespace gl;
 
 namespace {
 
-#define JAGGO_FALSE_IF_MISSING(name) \
-    if (gl::name == nullptr) return false;
-
 // Multisampled renderbuffers, and the resolve that reads them.
 bool can_make_renderbuffers() {
     JAGGO_OFFSCREEN_GL(JAGGO_FALSE_IF_MISSING)
@@ -35,8 +32,6 @@ bool can_make_textures() {
     JAGGO_MULTISAMPLE_TEXTURE_GL(JAGGO_FALSE_IF_MISSING)
     return true;
 }
-
-#undef JAGGO_FALSE_IF_MISSING
 
 const char* error_name(GLenum error) {
     switch (error) {

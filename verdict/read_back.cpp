@@ -11,10 +11,7 @@ namespace jaggo::verdict {
 using namespace gl;
 
 bool can_resolve() {
-#define JAGGO_FALSE_IF_MISSING(name) \
-    if (gl::name == nullptr) return false;
     JAGGO_RESOLVE_GL(JAGGO_FALSE_IF_MISSING)
-#undef JAGGO_FALSE_IF_MISSING
     return true;
 }
 
@@ -88,10 +85,7 @@ void clear_errors() {
 }
 
 const char* first_missing_read_back_entry_point() {
-#define JAGGO_RETURN_IF_MISSING(name) \
-    if (gl::name == nullptr) return #name;
     JAGGO_READ_BACK_GL(JAGGO_RETURN_IF_MISSING)
-#undef JAGGO_RETURN_IF_MISSING
     return nullptr;
 }
 

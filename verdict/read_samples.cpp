@@ -35,10 +35,7 @@ constexpr const GLchar* fragment_text =
     "}\n";
 
 const char* first_missing() {
-#define JAGGO_RETURN_IF_MISSING(name) \
-    if (gl::name == nullptr) return #name;
     JAGGO_SAMPLES_GL(JAGGO_RETURN_IF_MISSING)
-#undef JAGGO_RETURN_IF_MISSING
     return nullptr;
 }
 
